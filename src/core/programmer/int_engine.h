@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The integer engine of the programmer layer: unsigned 64-bit values written
+// in HEX (0), DEC (1), OCT (2) or BIN (3), with the ten codes "+-*/<&|^%~".
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zc {
+
+/// Thrown for every failure of the integer engine.
+class IntEngineError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// Number systems, as the items of the number-system group.
+enum NumberSystemIndex : int { kHex = 0, kDec = 1, kOct = 2, kBin = 3 };
+
+/// 16, 10, 8 or 2 for the number systems 0..3; 10 for anything else.
+int numberSystemBase(int numberSystem);
+
+/// "HEX", "DEC", "OCT", "BIN"; "" for anything else.
+std::string_view numberSystemName(int numberSystem);
+
+/// The ten integer operator codes.
+inline constexpr std::string_view kIntOperatorCodes = "+-*/<&|^%~";
+
+/// True exactly for "+-*/<&|^%~".
+bool isIntOperatorCode(char c);
+
+/// ~ 7; * / % 6; + - 5; < 4; & 3; ^ 2; | 1; anything else 0.
+int intOperatorPrecedence(char c);
+
+/// "0".."9", "A".."F" for 0..15.
+char digitChar(int digit);
+
+/// Value of a digit text in a base (2, 8, 10, 16); writes its unsigned decimal
+/// text to `decimal` when given. Throws for an invalid digit or a first-position
+/// weight of 2^63 or more.
+std::uint64_t parseInBase(std::string_view digits, int base, std::string* decimal = nullptr);
+
+/// The code text with every digit run rewritten from the number system to decimal.
+std::string problemToDecimal(std::string_view code, int numberSystem);
+
+/// Integer twin of toPostfix: writes postfix text to `postfix`, returns true;
+/// throws for an unmatched ")".
+bool intToPostfix(std::string_view code, std::string& postfix);
+
+/// Value of an integer postfix text (decimal numbers). Throws on failure.
+std::uint64_t evaluateIntPostfix(std::string_view postfix);
+
+/// The two-operand codes of the integer engine; 0 for any other code.
+/// Throws for division or remainder by zero.
+std::uint64_t applyIntOperator(std::uint64_t left, std::uint64_t right, char code);
+
+/// "~" gives the complement; any other code gives 0.
+std::uint64_t applyIntFunction(std::uint64_t x, char code);
+
+/// The value in the number system, capital digits, no leading zeros ("0" for 0).
+std::string formatInBase(std::uint64_t value, int numberSystem);
+
+/// The number text rewritten from one number system into another.
+std::string convertNumberText(std::string_view text, int from, int to);
+
+/// problemToDecimal, intToPostfix, evaluateIntPostfix and formatInBase in one call.
+std::string evaluateIntProblem(std::string_view code, int numberSystem);
+
+} // namespace zc

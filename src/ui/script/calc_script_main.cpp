@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: MIT
+#include <cstdio>
+int main() { std::puts("{\"error\": \"not built yet\"}"); return 0; }

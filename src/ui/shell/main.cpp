@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: MIT
+#include <cstdio>
+int main() { std::puts("Zentorix Calculator: the window is not built yet."); return 0; }
