@@ -1,0 +1,2 @@
+// SPDX-License-Identifier: MIT
+namespace zc { int formRevision() { return 1; } }

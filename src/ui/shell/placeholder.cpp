@@ -1,2 +1,0 @@
-// SPDX-License-Identifier: MIT
-namespace zc { int uiPlaceholder() { return 0; } }
