@@ -12,7 +12,7 @@ namespace zc {
 
 /// Thrown for every failure of the integer engine.
 class IntEngineError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -34,26 +34,29 @@ bool isIntOperatorCode(char c);
 /// ~ 7; * / % 6; + - 5; < 4; & 3; ^ 2; | 1; anything else 0.
 int intOperatorPrecedence(char c);
 
-/// "0".."9", "A".."F" for 0..15.
+/// "0".."9", "A".."F" for 0..15; throws for any other digit value.
 char digitChar(int digit);
 
 /// Value of a digit text in a base (2, 8, 10, 16); writes its unsigned decimal
-/// text to `decimal` when given. Throws for an invalid digit or a first-position
-/// weight of 2^63 or more.
+/// text to `decimal` when given. Throws for an invalid digit, a first-position
+/// weight of 2^63 or more, or a base outside 2..16.
 std::uint64_t parseInBase(std::string_view digits, int base, std::string* decimal = nullptr);
 
-/// The code text with every digit run rewritten from the number system to decimal.
+/// The code text with every digit run rewritten from the number system to decimal
+/// (DEC is copied). Throws as parseInBase, or for a run of more than 99 characters.
 std::string problemToDecimal(std::string_view code, int numberSystem);
 
 /// Integer twin of toPostfix: writes postfix text to `postfix`, returns true;
 /// throws for an unmatched ")".
 bool intToPostfix(std::string_view code, std::string& postfix);
 
-/// Value of an integer postfix text (decimal numbers). Throws on failure.
+/// Value of an integer postfix text; number tokens are read exactly, their fraction
+/// dropped. Throws for an operand of 2^63 or more, a token of more than 99
+/// characters, a missing operand, no value, or division or remainder by zero.
 std::uint64_t evaluateIntPostfix(std::string_view postfix);
 
-/// The two-operand codes of the integer engine; 0 for any other code.
-/// Throws for division or remainder by zero.
+/// The two-operand codes of the integer engine; 0 for any other code. "<" gives 0
+/// for shift counts of 64 and more. Throws for division or remainder by zero.
 std::uint64_t applyIntOperator(std::uint64_t left, std::uint64_t right, char code);
 
 /// "~" gives the complement; any other code gives 0.
