@@ -10,7 +10,7 @@ namespace zc {
 
 /// Thrown when an angle is too large (or not finite) for whole seconds in 64 bits.
 class DmsRangeError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -18,6 +18,7 @@ struct DmsParts {
     std::int64_t degrees = 0;
     std::int64_t minutes = 0;
     std::int64_t seconds = 0;
+    friend bool operator==(const DmsParts&, const DmsParts&) = default;
 };
 
 /// Splits an angle in degrees into whole degrees, minutes and seconds (seconds
@@ -29,6 +30,7 @@ std::string formatDms(const DmsParts& parts);
 
 /// General format: up to 15 significant digits, plain for 1e-5 <= |v| < 1e15,
 /// else scientific as 1E-6 / 1.5E20; `decimalSeparator` between the digits.
+/// 0 gives "0"; the notation follows the value rounded to 15 digits.
 std::string formatGeneral(double value, char decimalSeparator = '.');
 
 } // namespace zc
