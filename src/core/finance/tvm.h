@@ -4,6 +4,7 @@
 // Payments fall at the end of each period; i = rate * 0.01 / perYear.
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 
 namespace zc {
@@ -60,6 +61,20 @@ TvmSolution tvmPeriodicRate(double n, double fv, double pv, double pmt,
                             TvmRandom& rng = tvmSharedRandom());
 /// The lowest scanned rate whose residual falls below the growing threshold. Throws TvmTrap.
 TvmSolution tvmScanRate(double n, double fv, double pv, double pmt);
+/// The two rate sequences of the scan, each a running sum from its start by its step while the
+/// rate stays at most `end`. The defaults are the calculator's; tests shorten them.
+struct TvmScanGrid {
+    double firstStart = 0.0001;
+    double firstStep = 1e-6;
+    double secondStart = 0.00001;
+    double secondStep = 1e-7;
+    double end = 1.0;
+};
+
+/// tvmScanRate over any residual of the periodic rate and any grid, evaluating each rate once.
+/// Throws what the residual throws.
+TvmSolution tvmScanResidual(const std::function<double(double)>& residual,
+                            const TvmScanGrid& grid = {});
 /// I/YR = r * perYear * 100 for the periodic rate r. Throws TvmTrap.
 TvmSolution tvmSolveRate(double n, double fv, double pv, double pmt, double perYear,
                          TvmRandom& rng = tvmSharedRandom());
