@@ -1,2 +1,0 @@
-// SPDX-License-Identifier: MIT
-namespace zc { int toolkitRevision() { return 1; } }
