@@ -1,3 +1,60 @@
 // SPDX-License-Identifier: MIT
+// Program entry: the application title, the one window, the message loop.
+
+#include "ui/shell/calc_form.h"
+#include "ui/shell/platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
 #include <cstdio>
-int main() { std::puts("Zentorix Calculator: the window is not built yet."); return 0; }
+#include <exception>
+
+namespace {
+
+/// Exceptions escaping an event handler are shown and the program goes on.
+class CalculatorApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            QMessageBox::critical(nullptr, applicationDisplayName(), QString::fromLocal8Bit(e.what()));
+        } catch (...) {
+            QMessageBox::critical(nullptr, applicationDisplayName(), QString());
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QString reason = zc::displayUnavailableReason();
+    if (!reason.isEmpty()) {
+        std::fprintf(stderr, "%s\n", reason.toLocal8Bit().constData());
+        return 1;
+    }
+    CalculatorApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zentorix-calculator"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pellinor Zentorix Calculator"));
+    int code = 0;
+    {
+        zc::TCalcForm form;
+        QObject::connect(&form, &zc::TCalcForm::quitRequested, &form, [&form, &code](int c) {
+            code = c;
+            form.close();
+            QCoreApplication::exit(c);
+        });
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect avail = screen->availableGeometry();
+            form.move(avail.center() - QPoint(form.width() / 2, form.height() / 2));
+        }
+        form.show();
+        const int rc = QApplication::exec();
+        if (rc != 0) code = rc;
+    }
+    return code;
+}

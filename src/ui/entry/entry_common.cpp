@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// What every entry key shares: the new-problem rule, the code buffer bound,
+// appending to both panes and pushing the undo record.
+
+#include "core/text/number_text.h"
+#include "ui/display/rich_text.h"
+#include "ui/shell/calc_form.h"
+#include "ui/toolkit/rich_pane.h"
+
+#include <numeric>
+
+namespace zc {
+
+void TCalcForm::appendCode(std::string_view code) {
+    expr.resize(static_cast<std::size_t>(exprLen));
+    expr.append(code);
+    exprLen = static_cast<int>(expr.size());
+}
+
+void TCalcForm::pushRecord(int codeChars, int displayChars) {
+    undoStack.push_back({codeChars, displayChars});
+}
+
+void TCalcForm::appendBoth(const QString& text, double raise) {
+    appendRichText(text, LOutputREdit, kProblemColour, static_cast<int>(raise));
+    appendRichText(text, LHistoryREdit, kHistoryColour, static_cast<int>(raise));
+}
+
+void TCalcForm::appendBothChar(char16_t ch, double raise) {
+    appendRichChar(ch, LOutputREdit, kProblemColour, static_cast<int>(raise));
+    appendRichChar(ch, LHistoryREdit, kHistoryColour, static_cast<int>(raise));
+}
+
+void TCalcForm::clearProblemPane() { LOutputREdit->clear(); }
+
+void TCalcForm::setSolutionText(const QString& text) { setPaneText(LResultREdit, text); }
+
+void TCalcForm::startValueRule() {
+    if (!solved) return;
+    clearProblemPane();
+    exprLen = 0;
+    // A new problem starts with no records: those of an earlier problem would
+    // make DEL and AC cut into the history's earlier entries.
+    undoStack.clear();
+}
+
+void TCalcForm::operatorRule() {
+    if (!solved) return;
+    clearProblemPane();
+    exprLen = 0;
+    undoStack.clear();
+    appendBoth(QString::fromStdString(ansText), textRaise);
+    appendNumberText(ansText);
+    solved = false;
+}
+
+bool TCalcForm::fitsAfterRule(int codeChars, int rule) const {
+    int base = exprLen;
+    if (solved) {
+        if (rule == 1 || rule == 3) base = 0;
+        if (rule == 2) base = static_cast<int>(numberTextToCode(ansText).code.size());
+    }
+    return base + codeChars <= kMaxCodeChars;
+}
+
+void TCalcForm::appendNumberText(std::string_view text) {
+    const NumberCode nc = numberTextToCode(text);
+    appendCode(nc.code);
+    undoStack.push_back(nc.record);
+}
+
+void TCalcForm::enterStep(int rule, const QString& display, std::string_view code, int displayChars) {
+    if (rule == 4 && solved) return;
+    if (!fitsAfterRule(static_cast<int>(code.size()), rule)) return;
+    if (rule == 1) startValueRule();
+    if (rule == 2) operatorRule();
+    solved = false;
+    appendBoth(display, textRaise);
+    appendCode(code);
+    pushRecord(static_cast<int>(code.size()), displayChars);
+}
+
+void TCalcForm::reportSyntaxError() {
+    setSolutionText(QStringLiteral("Syntax Error"));
+    appendRichText(QStringLiteral("\n"), LHistoryREdit, kHistoryColour, 0);
+    appendRichText(QStringLiteral("Syntax Error"), LHistoryREdit, kHistoryColour, 0);
+    appendRichText(QString::fromLatin1(kHistorySeparator), LHistoryREdit, kHistoryColour, 0);
+    scrollToBottom(LHistoryREdit);
+    undoStack.clear();
+    solved = true;
+}
+
+} // namespace zc

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// The "=" key: close what is open, evaluate with the layer's engine, show the
+// result and keep it for Ans and for a following operator.
+
+#include "core/engine/postfix.h"
+#include "core/text/number_text.h"
+#include "ui/display/rich_text.h"
+#include "ui/shell/calc_form.h"
+#include "ui/toolkit/rich_pane.h"
+
+#include <cmath>
+
+namespace zc {
+
+void TCalcForm::balanceBrackets(std::string_view code) {
+    int open = 0;
+    for (const char c : code) {
+        if (c == '(') ++open;
+        else if (c == ')' && open > 0) --open;
+    }
+    for (int i = 0; i < open; ++i) {
+        appendRichText(QStringLiteral(")"), LHistoryREdit, kHistoryColour, 0);
+        appendRichText(QStringLiteral(")"), LOutputREdit, kProblemColour, 0);
+    }
+}
+
+void TCalcForm::LBtnEqualClick() {
+    textRaise = 0;
+    if (exprLen == 0 || helpVisible) return;
+    const bool conversion = currentLayer == 2;
+    if (solved && !conversion) {
+        undoStack.clear();
+        return;
+    }
+    if (exponentOpen) {
+        if (expr[static_cast<std::size_t>(exprLen - 1)] != ')') appendCode(")");
+    } else {
+        balanceBrackets(codeText());
+    }
+    const std::string code = codeText();
+    if (!conversion) exprLen = 0;
+    if (conversion) sourceUnitStep();
+    if (!conversion) appendRichText(QStringLiteral("="), LOutputREdit, kProblemColour, 0);
+    appendRichText(QStringLiteral("="), LHistoryREdit, kHistoryColour, 0);
+    solved = true;
+    exponentOpen = false;
+
+    std::string output;
+    try {
+        if (currentLayer == 1) {
+            output = evaluateIntegerProblem(code);
+        } else {
+            double value = evaluateCode(code, angleMode());
+            resultText = formatResult(value);
+            if (conversion) {
+                value = conversionStep(value);
+                // A converted value beyond the double range is a failure, not an infinity.
+                if (!std::isfinite(value)) throw EvaluationError("conversion out of range");
+            }
+            output = formatResult(value);
+        }
+    } catch (...) {
+        reportSyntaxError();
+        return;
+    }
+
+    appendRichText(QStringLiteral(" "), LHistoryREdit, kHistoryColour, 0);
+    LResultREdit->clear();
+    const auto grouped = groupThousands(output);
+    const QString shown = QString::fromStdString(grouped ? *grouped : output);
+    setSolutionText(shown);
+    appendRichText(shown, LHistoryREdit, kHistoryColour, 0);
+    ansText = output;
+    if (conversion) targetUnitStep();
+    appendRichText(QString::fromLatin1(kHistorySeparator), LHistoryREdit, kHistoryColour, 0);
+    scrollToBottom(LHistoryREdit);
+    undoStack.clear();
+}
+
+} // namespace zc

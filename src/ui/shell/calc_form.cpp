@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "ui/shell/calc_form.h"
+
+#include "ui/display/rich_text.h"
+#include "ui/shell/key_map.h"
+#include "ui/shell/web_links.h"
+#include "ui/toolkit/background_panel.h"
+#include "ui/toolkit/colours.h"
+#include "ui/toolkit/image_key.h"
+#include "ui/toolkit/key_glyph.h"
+#include "ui/toolkit/link_label.h"
+#include "ui/toolkit/radio_group.h"
+#include "ui/toolkit/rich_pane.h"
+
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainterPath>
+#include <QRegion>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+namespace zc {
+
+TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+    setWindowTitle(QStringLiteral("Calculator"));
+    setFixedSize(253, 606);
+    {
+        QFont f(QStringLiteral("MS Sans Serif"));
+        f.setPixelSize(11);
+        setFont(f);
+    }
+    setFocusPolicy(Qt::StrongFocus);
+    buildControls();
+
+    currentLayer = 0;
+    exprLen = 0;
+    solved = true;
+    exponentOpen = false;
+    hypMode = false;
+    appendRichText(QStringLiteral("History:\n"), LHistoryREdit, kHistoryColour, 0);
+    setPaneText(LOutputREdit, QStringLiteral("Problem\n"));
+    setPaneText(LResultREdit, QStringLiteral("Solution\n"));
+    helpVisible = false;
+    loadLayerHelp();
+    textRaise = 0.0;
+}
+
+TCalcForm::~TCalcForm() = default;
+
+int TCalcForm::angleMode() const { return L1AnglesGroup->currentIndex(); }
+
+int TCalcForm::numberSystem() const { return L2NumberSysGroup->currentIndex(); }
+
+int TCalcForm::closeGlyphIndex() const { return LBtnClose->glyph() == KeyGlyph::CloseHover ? 1 : 2; }
+
+int TCalcForm::helpGlyphIndex() const { return LBtnHelp->glyph() == KeyGlyph::HelpYellow ? 4 : 3; }
+
+void TCalcForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Key preview: the window's key handler sees every key before the focused
+    // control, without consuming it.
+    if (!m_previewInstalled && windowHandle() != nullptr) {
+        windowHandle()->installEventFilter(this);
+        m_previewInstalled = true;
+    }
+}
+
+bool TCalcForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) FormActivate();
+    return QWidget::event(event);
+}
+
+bool TCalcForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
+        const auto* ke = static_cast<QKeyEvent*>(event);
+        const KeyCode code = windowsKeyCode(*ke);
+        if (code.key != 0) FormKeyDown(code.key, code.shift, code.ctrl);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TCalcForm::FormActivate() {
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, width(), height()), 22.5, 22.5);
+    setMask(QRegion(path.toFillPolygon().toPolygon()));
+}
+
+void TCalcForm::Layer1PanelMouseDown(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    QWindow* win = windowHandle();
+    if (win != nullptr && win->startSystemMove()) return;
+    // Where the platform cannot move the window itself, follow the mouse.
+    m_manualDrag = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void TCalcForm::LBtnCloseClick() {
+    emit quitRequested(0);
+}
+
+void TCalcForm::LBtnCloseMouseMove() {
+    if (!closeHot) {
+        LBtnClose->setGlyph(KeyGlyph::CloseHover);
+        closeHot = true;
+    }
+}
+
+void TCalcForm::Layer1PanelMouseMove() {
+    if (closeHot) {
+        LBtnClose->setGlyph(KeyGlyph::CloseNormal);
+        closeHot = false;
+    }
+}
+
+void TCalcForm::LHelpREditMouseMove() { Layer1PanelMouseMove(); }
+
+void TCalcForm::LHistoryREditMouseMove() { Layer1PanelMouseMove(); }
+
+void TCalcForm::applyLinkColour() {
+    static constexpr quint32 kSteps[10] = {0xFF0000, 0x00FFFF, 0x808000, 0xFF00FF, 0x0000FF,
+                                           0x00FF00, 0x800080, 0x008080, 0x000080, 0xFF0000};
+    const int step = (linkColourStep >= 0 && linkColourStep <= 9) ? linkColourStep : 0;
+    WebSiteAccess->setFontColour(colourFromValue(kSteps[step]));
+}
+
+void TCalcForm::Timer1Timer() {
+    if (linkColourStep > 8)
+        linkColourStep = 0;
+    else
+        ++linkColourStep;
+    linkShowsCurrency = !linkShowsCurrency;
+    if (linkShowsCurrency) {
+        WebSiteAccess->setText(QStringLiteral("Pellinor - 160+ Currencies Converter"));
+        WebSiteAccess->setHint(QStringLiteral("Click to access to Pellinor web site"));
+    } else {
+        WebSiteAccess->setText(QStringLiteral("Zentorix - Best Math Tools On Earth!"));
+        WebSiteAccess->setHint(QStringLiteral("Click to access to Zentorix web site"));
+    }
+    applyLinkColour();
+}
+
+void TCalcForm::WebSiteAccessClick() {
+    const QString url = QString::fromLatin1(linkShowsCurrency ? kCurrencySiteUrl : kMathToolsSiteUrl);
+    lastOpenedUrl = url;
+    // Whether a browser could be started is not reported.
+    QDesktopServices::openUrl(QUrl(url));
+    WebSiteAccess->setFontColour(colourFromValue(0x008000));
+}
+
+} // namespace zc

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+// The help pages: one RTF document per layer, shown over the working panes.
+
+#include "ui/display/rich_text.h"
+#include "ui/shell/calc_form.h"
+#include "ui/toolkit/image_key.h"
+#include "ui/toolkit/key_glyph.h"
+#include "ui/toolkit/rich_pane.h"
+#include "ui/toolkit/rtf/rtf_reader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QTextDocument>
+
+namespace zc {
+
+namespace {
+
+constexpr const char* kHelpFiles[5] = {"firstLayerHelp.rtf", "secondLayerHelp.rtf", "thirdLayerHelp.rtf",
+                                       "fourthLayerHelp.rtf", "fifthLayerHelp.rtf"};
+
+#ifndef ZC_HELP_INSTALL_DIR
+#define ZC_HELP_INSTALL_DIR ""
+#endif
+
+/// The working directory first, then beside the executable, then the installed data folder.
+QStringList helpCandidates(const QString& file) {
+    QStringList out{QDir::current().filePath(file)};
+    if (QCoreApplication::instance() != nullptr)
+        out << QDir(QCoreApplication::applicationDirPath()).filePath(file);
+    const QString installed = QString::fromUtf8(ZC_HELP_INSTALL_DIR);
+    if (!installed.isEmpty()) out << QDir(installed).filePath(file);
+    return out;
+}
+
+} // namespace
+
+void TCalcForm::loadLayerHelp() {
+    const int layer = (currentLayer >= 0 && currentLayer < 5) ? currentLayer : 0;
+    const QString file = QString::fromLatin1(kHelpFiles[layer]);
+    bool loaded = false;
+    for (const QString& path : helpCandidates(file)) {
+        if (!QFileInfo::exists(path)) continue;
+        QTextDocument doc;
+        if (loadRtfFile(path, &doc)) {
+            LHelpREdit->setDocument(doc.clone(LHelpREdit));
+            loaded = true;
+        }
+        break;
+    }
+    if (!loaded) setPaneText(LHelpREdit, QStringLiteral("Can't find help file."));
+    LHelpREdit->verticalScrollBar()->setValue(0);
+}
+
+void TCalcForm::setHelpGlyphs(bool open) {
+    const KeyGlyph g = open ? KeyGlyph::HelpYellow : KeyGlyph::HelpWhite;
+    LBtnHelp->setGlyph(g);
+    L3BtnHelp->setGlyph(g);
+    L4BtnHelp->setGlyph(g);
+}
+
+void TCalcForm::L4BtnHelpClick() {
+    if (helpVisible) {
+        // Whatever was typed while the page was showing is discarded.
+        LBtnAcClick();
+        LHelpREdit->hide();
+        helpVisible = false;
+        setHelpGlyphs(false);
+    } else {
+        LHelpREdit->show();
+        LHelpREdit->raise();
+        helpVisible = true;
+        setHelpGlyphs(true);
+    }
+}
+
+} // namespace zc
