@@ -40,6 +40,8 @@ const Scenario kEntry[] = {
      R"j({"expr":"m(m(7)*3)","problem":"-(-(7)×3)"})j"},
     {"PlusMinusAfterResultDoesNothing", "type 7+2\npress Enter\nclick L1BtnPlusMinus", R"j({"problem":"7+2=","undo":[]})j"},
     {"PlusMinusEvaluates", "type 7+2\nclick L1BtnPlusMinus\npress Enter", R"j({"solution":"-9","ansText":"-9"})j"},
+    {"PlusMinusAfterEmptyingDelDoesNothing", "click LBtnDot\nclick LBtnDel\nclick LBtnDel\nclick L1BtnPlusMinus\nclick LBtn5",
+     R"j({"problem":"5","expr":"5","history":"History:\n5"})j"},
     {"PlusMinusOnUserMinusNegates", "click LBtnMinus\ntype 2+(3)\nclick L1BtnPlusMinus", R"j({"expr":"m(m2+(3))"})j"},
     {"PowerThenPlainText", "click LBtn2\nclick L1BtnXtoY\nclick LBtn3\nclick L1BtnDown\ntype +1",
      R"j({"expr":"2p(3)+1","problemRuns":[["2",128,0],["3",128,60],["+1",128,0]],"undo":[[1,1],[2,0],[1,1],[1,0],[1,1],[1,1]]})j"},

@@ -34,7 +34,8 @@ void TCalcForm::LBtnEqualClick() {
     }
     if (exponentOpen) {
         if (expr[static_cast<std::size_t>(exprLen - 1)] != ')') appendCode(")");
-    } else {
+    } else if (!(conversion && solved)) {
+        // A problem converted again was closed on screen by its first "=".
         balanceBrackets(codeText());
     }
     const std::string code = codeText();

@@ -81,7 +81,9 @@ int displayTotal(std::vector<lastOperandLength>::const_iterator first,
 } // namespace
 
 void TCalcForm::L1BtnPlusMinusClick() {
-    if (undoStack.empty()) return;
+    // Nothing to negate once the problem is solved, even if a DEL that found
+    // nothing to delete left a hidden record behind.
+    if (undoStack.empty() || solved) return;
     // In the financial layer the stored values stay as they are: only what was
     // typed since the last stored value (after its label record) is negated.
     const bool finance = currentLayer == 4;

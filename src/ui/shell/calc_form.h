@@ -7,6 +7,7 @@
 #include "core/text/number_text.h"
 
 #include <QHash>
+#include <QStringList>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -86,6 +87,9 @@ public:
 
     // The last address the program asked to open (empty until one was opened).
     QString lastOpenedUrl;
+    // Folders searched for the help pages; empty: the working directory, the
+    // executable's folder, then the installed data folder.
+    QStringList helpSearchDirs;
 
     // --- controls ---------------------------------------------------------
     BackgroundPanel* Layer1Panel = nullptr;

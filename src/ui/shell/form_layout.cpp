@@ -252,6 +252,7 @@ void TCalcForm::buildControls() {
                                       4, Layer1Panel);
     L2NumberSysGroup->setGeometry(12, 232, 129, 33);
     L2NumberSysGroup->setCurrentIndex(1);
+    L2NumberSysGroup->setFocusPolicy(Qt::TabFocus); // the one control in the tab order
     L2NumberSysGroup->hide();
     registerControl(QStringLiteral("L2NumberSysGroup"), L2NumberSysGroup);
     connect(L2NumberSysGroup, &RadioGroup::userChanged, this,
@@ -278,6 +279,8 @@ void TCalcForm::buildControls() {
     WebSiteAccess = new LinkLabel(QStringLiteral("Zentorix - Best Math Tools On Earth!"), Layer1Panel);
     WebSiteAccess->setGeometry(0, 580, 250, 13);
     {
+        // The link's nominal 5 px face has no legible rendering; the small
+        // sans face's smallest size (11 px) is what such a request draws.
         QFont f = sansFont(11);
         f.setUnderline(true);
         WebSiteAccess->setFont(f);

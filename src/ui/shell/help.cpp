@@ -41,7 +41,10 @@ void TCalcForm::loadLayerHelp() {
     const int layer = (currentLayer >= 0 && currentLayer < 5) ? currentLayer : 0;
     const QString file = QString::fromLatin1(kHelpFiles[layer]);
     bool loaded = false;
-    for (const QString& path : helpCandidates(file)) {
+    QStringList candidates;
+    for (const QString& dir : helpSearchDirs) candidates << QDir(dir).filePath(file);
+    if (helpSearchDirs.isEmpty()) candidates = helpCandidates(file);
+    for (const QString& path : candidates) {
         if (!QFileInfo::exists(path)) continue;
         QTextDocument doc;
         if (loadRtfFile(path, &doc)) {
