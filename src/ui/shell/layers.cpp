@@ -45,12 +45,15 @@ void TCalcForm::LBtnNextLayerClick() {
         L4SubPanel->hide();
         L5SubPanel->show();
         break;
-    default: break;
+    default:
+        break;
     }
     currentLayer = next;
     loadLayerHelp();
 }
 
-void TCalcForm::L3BtnNextLayerClick() { LBtnNextLayerClick(); }
+void TCalcForm::L3BtnNextLayerClick() {
+    LBtnNextLayerClick();
+}
 
 } // namespace zc
