@@ -367,7 +367,8 @@ void drawFace(QPainter& p, const QRectF& r, Face face, KeyLook look) {
 
 // Two-line legends of the wide financial keys: the quantity's name, then its symbol.
 void drawTwoLines(QPainter& p, const QRectF& r, const QString& first, const QString& second) {
-    const qreal px = std::min(r.height() * 0.36, 15.0);
+    // One size for all six keys, whatever their height (the payment key is taller).
+    const qreal px = std::min(r.height() * 0.36, 11.5);
     const QFont f1 = fittedFont(first, px, r.width() - 12.0);
     const QFont f2 = fittedFont(second, std::min(px, qreal(f1.pixelSize())), r.width() - 12.0);
     const QFontMetricsF m1(f1), m2(f2);
