@@ -91,6 +91,10 @@ const Scenario kEquals[] = {
      R"j({"problem":"10300 [pc] =","solution":"Syntax Error"})j"},
     {"EvaluationFailure", CONV "type 1/0\nclick LBtnEqual",
      R"j({"problem":"1÷0 [mm] =","solution":"Syntax Error","history":"History:\n1÷0 [mm] =\nSyntax Error)j" SEP R"j(","exprLen":3,"solved":true})j"},
+    {"FailureRepeatedShowsNoStaleValue", CONV "type 7\nclick LBtnEqual\ntype 1/0\nclick LBtnEqual\nclick LBtnEqual",
+     R"j({"history":"History:\n7 [mm] = 7 [mm] )j" SEP R"j(1÷0 [mm] =\nSyntax Error)j" SEP R"j( [mm] =\nSyntax Error)j" SEP R"j("})j"},
+    {"RepeatedEqualsClosesBracketOnce", CONV "type (2+3\nclick LBtnEqual\nclick LBtnEqual",
+     R"j({"problem":"(2+3) [mm] =","history":"History:\n(2+3) [mm] = 5 [mm] )j" SEP R"j(5 [mm] = 5 [mm] )j" SEP R"j("})j"},
     {"EmptyProblemNotEvaluated", CONV "click LBtnEqual", R"j({"problem":"Problem\n","history":"History:\n"})j"},
     {"HelpShownNotEvaluated", CONV "type 12\nclick L3BtnHelp\nclick LBtnEqual", R"j({"problem":"12","history":"History:\n12","solved":false})j"},
 };

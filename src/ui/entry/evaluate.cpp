@@ -47,6 +47,7 @@ void TCalcForm::LBtnEqualClick() {
     exponentOpen = false;
 
     std::string output;
+    const std::string previousResult = resultText;
     try {
         if (currentLayer == 1) {
             output = evaluateIntegerProblem(code);
@@ -61,6 +62,8 @@ void TCalcForm::LBtnEqualClick() {
             output = formatResult(value);
         }
     } catch (...) {
+        // A problem that has no value leaves none for a repeated conversion to show.
+        if (conversion && resultText == previousResult) resultText.clear();
         reportSyntaxError();
         return;
     }
