@@ -3,9 +3,13 @@
 
 #include "ui/shell/calc_form.h"
 #include "ui/shell/platform.h"
+#include "ui/toolkit/key_glyph.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 
 #include <cstdio>
@@ -29,6 +33,21 @@ public:
     }
 };
 
+/// The program's icon: its own "=" key, drawn at a few sizes.
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        zc::paintKeyGlyph(p, QRectF(0, 0, size, size), zc::KeyGlyph::Equal, zc::KeyLook{});
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -40,6 +59,7 @@ int main(int argc, char** argv) {
     CalculatorApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zentorix-calculator"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pellinor Zentorix Calculator"));
+    QApplication::setWindowIcon(programIcon());
     int code = 0;
     {
         zc::TCalcForm form;
