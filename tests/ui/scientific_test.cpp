@@ -86,6 +86,7 @@ const Scenario kEvaluate[] = {
     {"SecondEqualsChangesNothing", "type 2+3\npress Enter\npress Enter", R"j({"history":"History:\n2+3= 5)j" SEP R"j("})j"},
     {"OpenExponentClosedSilently", "click LBtn2\nclick L1BtnXtoY\nclick LBtn3\nclick LBtnEqual",
      R"j({"problemRuns":[["2",128,0],["3",128,60],["=",128,0]],"solution":"8","problem":"23="})j"},
+    {"ExponentTakenBackByDel", "click LBtn2\nclick L1BtnXtoY\nclick LBtnDel\nclick LBtnEqual", R"j({"problem":"2=","solution":"2"})j"},
     {"BracketsBalancedOnScreen", "click L1BtnSin\ntype 30\npress Enter", R"j({"problem":"sin(30)=","solution":"0.49999999999999994449"})j"},
     {"TwentyDigits", "type 0.1\npress Enter", R"j({"solution":"0.10000000000000000555","ansText":"0.10000000000000000555"})j"},
     {"GroupedSolutionPlainAns", "type 1234.5\npress Enter", R"j({"solution":"1,234.5","ansText":"1234.5","history":"History:\n1234.5= 1,234.5)j" SEP R"j("})j"},

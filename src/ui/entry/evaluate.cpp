@@ -12,12 +12,22 @@
 
 namespace zc {
 
-void TCalcForm::balanceBrackets(std::string_view code) {
+namespace {
+
+/// The "(" of the code text that have no matching ")".
+int unclosedBrackets(std::string_view code) {
     int open = 0;
     for (const char c : code) {
         if (c == '(') ++open;
         else if (c == ')' && open > 0) --open;
     }
+    return open;
+}
+
+} // namespace
+
+void TCalcForm::balanceBrackets(std::string_view code) {
+    const int open = unclosedBrackets(code);
     for (int i = 0; i < open; ++i) {
         appendRichText(QStringLiteral(")"), LHistoryREdit, kHistoryColour, 0);
         appendRichText(QStringLiteral(")"), LOutputREdit, kProblemColour, 0);
@@ -33,7 +43,10 @@ void TCalcForm::LBtnEqualClick() {
         return;
     }
     if (exponentOpen) {
-        if (expr[static_cast<std::size_t>(exprLen - 1)] != ')') appendCode(")");
+        // Close the exponent only if its bracket is still there: DEL may have
+        // taken the "p(" back, and a ")" without its "(" would fail the problem.
+        if (expr[static_cast<std::size_t>(exprLen - 1)] != ')' && unclosedBrackets(codeText()) > 0)
+            appendCode(")");
     } else if (!(conversion && solved)) {
         // A problem converted again was closed on screen by its first "=".
         balanceBrackets(codeText());
