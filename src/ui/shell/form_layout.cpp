@@ -168,6 +168,28 @@ const LabelRow kGroupLabels[] = {
 };
 // clang-format on
 
+// Keyboard equivalents, shown as the keys' tool tips.
+struct KeyTip {
+    const char* name;
+    const char* keys;
+};
+
+const KeyTip kKeyTips[] = {
+    {"LBtn0", "0"}, {"LBtn1", "1"}, {"LBtn2", "2"}, {"LBtn3", "3"}, {"LBtn4", "4"},
+    {"LBtn5", "5"}, {"LBtn6", "6"}, {"LBtn7", "7"}, {"LBtn8", "8"}, {"LBtn9", "9"},
+    {"LBtnDot", "."}, {"LBtnPlus", "+"}, {"LBtnMinus", "-"}, {"LBtnMul", "*"}, {"LBtnDiv", "/"},
+    {"LBtnDel", "Backspace, Delete"}, {"LBtnAc", "Esc"}, {"LBtnEqual", "Enter"}, {"LBtnAns", "M"},
+    {"L1BtnInverse", "I"}, {"L1BtnSqr", "Shift+2"}, {"L1BtnPercent", "%"}, {"L1BtnToGms", "G"},
+    {"L1BtnFromGms", "Shift+G"}, {"L1BtnLog", "L"}, {"L1BtnLn", "N"}, {"L1BtnBrStart", "("},
+    {"L1BtnBrEnd", ")"}, {"L1BtnXtoY", "Y"}, {"L1BtnSqrt", "R"}, {"L1BtnSin", "S"},
+    {"L1BtnCos", "C"}, {"L1BtnTan", "T"}, {"L1BtnDown", "Shift+Y"}, {"L1BtnAsin", "Shift+S"},
+    {"L1BtnAcos", "Shift+C"}, {"L1BtnAtan", "Shift+T"}, {"L2BtnBrStart", "("}, {"L2BtnBrEnd", ")"},
+    {"L2BtnMod", "%"}, {"L2BtnHexA", "A"}, {"L2BtnHexB", "B"}, {"L2BtnHexC", "C"},
+    {"L2BtnHexD", "D"}, {"L2BtnHexE", "E"}, {"L2BtnHexF", "F"}, {"L2BtnOr", "\\"},
+    {"L2BtnXor", "^"}, {"L2BtnLsh", ","}, {"L2BtnNot", "`"}, {"L5BtnBraketStart", "("},
+    {"L5BtnBraketEnd", ")"}, {"L5BtnRight", "Shift+Y"},
+};
+
 QFont sansFont(int pixels) {
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(pixels);
@@ -312,6 +334,10 @@ void TCalcForm::buildControls() {
         auto* key = new ImageKey(row.glyph, parent);
         key->setGeometry(row.x - o.x(), row.y - o.y(), row.w, row.h);
         registerControl(QString::fromLatin1(row.name), key);
+        for (const KeyTip& tip : kKeyTips) {
+            if (qstrcmp(tip.name, row.name) == 0)
+                key->setToolTip(QStringLiteral("Keyboard: ") + QString::fromLatin1(tip.keys));
+        }
         if (row.handler != nullptr) {
             const Handler h = row.handler;
             connect(key, &QAbstractButton::clicked, this, [this, h] { (this->*h)(); });
