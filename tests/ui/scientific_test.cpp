@@ -153,5 +153,37 @@ TEST(CodeBuffer, KeyThatWouldOverflowIsRefused) {
     EXPECT_EQ(w.form->codeText().front(), '1');
 }
 
+TEST(CodeBuffer, PointAfterADigitNeedsOneCharacter) {
+    Window w;
+    for (int i = 0; i < kMaxCodeChars - 1; ++i) w.form->LBtn1Click();
+    w.form->LBtnDotClick();
+    EXPECT_EQ(w.form->exprLen, kMaxCodeChars);
+    EXPECT_EQ(w.form->codeText().back(), '.');
+    w.form->LBtnDotClick(); // would need a hidden "0" and a point
+    EXPECT_EQ(w.form->exprLen, kMaxCodeChars);
+}
+
+TEST(CodeBuffer, RefusedPlusMinusLeavesTheExponentOpen) {
+    Window w;
+    w.form->LBtn2Click();
+    w.form->L1BtnXtoYClick();
+    while (w.form->exprLen < kMaxCodeChars - 2) w.form->LBtn1Click();
+    ASSERT_TRUE(w.form->exponentOpen);
+    w.form->L1BtnPlusMinusClick();
+    EXPECT_TRUE(w.form->exponentOpen);
+    EXPECT_EQ(w.form->codeText().substr(0, 3), "2p(");
+}
+
+TEST(CodeBuffer, ClosingAnExponentStaysWithinTheBuffer) {
+    Window w;
+    while (w.form->exprLen < kMaxCodeChars - 4) w.form->LBtn1Click();
+    w.form->LBtn10toXClick(); // needs four characters and one more for the closing bracket
+    EXPECT_FALSE(w.form->exponentOpen);
+    w.form->LBtnDelClick();
+    w.form->LBtn10toXClick();
+    EXPECT_TRUE(w.form->exponentOpen);
+    EXPECT_LE(w.form->exprLen + 1, kMaxCodeChars);
+}
+
 } // namespace
 } // namespace zc::test

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 namespace zc::test {
 namespace {
@@ -94,9 +95,14 @@ TEST(HelpPages, ToggleShowsPageAndClosingClearsTheProblem) {
 TEST(HelpPages, MissingFileSaysSo) {
     QTemporaryDir empty;
     Window w;
+    w.form->loadLayerHelp(); // a page found beside the program first
+    QTextDocument* pane = w.form->LHelpREdit->document();
     w.form->helpSearchDirs = {empty.path()};
     w.form->loadLayerHelp();
     EXPECT_EQ(w.form->LHelpREdit->toPlainText(), QStringLiteral("Can't find help file."));
+    // The pane keeps its own document and its own 16-pixel face.
+    EXPECT_EQ(w.form->LHelpREdit->document(), pane);
+    EXPECT_EQ(pane->defaultFont().pixelSize(), 16);
 }
 
 TEST(HelpPages, MalformedFileSaysSo) {

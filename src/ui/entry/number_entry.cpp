@@ -33,13 +33,15 @@ void TCalcForm::LBtn9Click() { digitKey('9'); }
 
 void TCalcForm::LBtnDotClick() {
     if (currentLayer == 1) return;
-    if (!fitsAfterRule(2, 1)) return;
+    // The engine reads ".5" only as "0.5": the hidden "0" lives in the code text alone.
+    const int base = solved ? 0 : exprLen;
+    const char last = base > 0 ? expr[static_cast<std::size_t>(base - 1)] : '\0';
+    const bool hiddenZero = base == 0 || last < '0' || last > '9';
+    if (!fitsAfterRule(hiddenZero ? 2 : 1, 1)) return;
     startValueRule();
     solved = false;
     appendBoth(QStringLiteral("."), textRaise);
-    // The engine reads ".5" only as "0.5": the hidden "0" lives in the code text alone.
-    const char last = exprLen > 0 ? expr[static_cast<std::size_t>(exprLen - 1)] : '\0';
-    if (exprLen == 0 || last < '0' || last > '9') {
+    if (hiddenZero) {
         appendCode("0");
         pushRecord(1, 0);
     }
@@ -49,7 +51,8 @@ void TCalcForm::LBtnDotClick() {
 
 void TCalcForm::LBtn10toXClick() {
     if (currentLayer == 1) return;
-    if (!fitsAfterRule(4, 1)) return;
+    // One more for the ")" that "=" may add to close the exponent.
+    if (!fitsAfterRule(5, 1)) return;
     startValueRule();
     solved = false;
     appendBoth(QStringLiteral("10"), textRaise);
@@ -108,12 +111,12 @@ void TCalcForm::L1BtnPlusMinusClick() {
                          code.compare(0, wrapper.size(), wrapper) == 0 && code.back() == ')' &&
                          tail >= negateStack.size() + 2 && *tailBegin == lastOperandLength{2, 2} &&
                          tailBegin[static_cast<std::ptrdiff_t>(negateStack.size() + 1)] == lastOperandLength{1, 1};
-    exponentOpen = false;
     const int n = displayTotal(tailBegin, undoStack.end());
     std::array<QTextEdit*, 2> panes{LOutputREdit, LHistoryREdit};
+    if (!wrapped && exprLen + 3 > kMaxCodeChars) return;
+    exponentOpen = false;
     if (!wrapped) {
         const int L = exprLen;
-        if (L + 3 > kMaxCodeChars) return;
         negateSaved = code;
         expr = "m(" + code + ")";
         negatePos = L;

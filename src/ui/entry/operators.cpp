@@ -25,7 +25,8 @@ void TCalcForm::LBtnMulClick() { operatorKey('*', u'\u00D7'); }
 void TCalcForm::LBtnDivClick() { operatorKey('/', u'\u00F7'); }
 
 void TCalcForm::L1BtnXtoYClick() {
-    if (solved || !fitsAfterRule(2, 4)) return;
+    // One more for the ")" that "=" may add to close the exponent.
+    if (solved || !fitsAfterRule(3, 4)) return;
     textRaise += 60;
     exponentOpen = true;
     appendCode("p(");

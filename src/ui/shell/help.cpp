@@ -12,7 +12,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace zc {
 
@@ -48,7 +50,10 @@ void TCalcForm::loadLayerHelp() {
         if (!QFileInfo::exists(path)) continue;
         QTextDocument doc;
         if (loadRtfFile(path, &doc)) {
-            LHelpREdit->setDocument(doc.clone(LHelpREdit));
+            // The page goes into the pane's own document, which keeps the pane's font.
+            QTextDocument* target = LHelpREdit->document();
+            target->clear();
+            QTextCursor(target).insertFragment(QTextDocumentFragment(&doc));
             loaded = true;
         }
         break;

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Pellinor Zentorix Calculator"));
     QApplication::setWindowIcon(programIcon());
     int code = 0;
-    {
+    try {
         zc::TCalcForm form;
         QObject::connect(&form, &zc::TCalcForm::quitRequested, &form, [&form, &code](int c) {
             code = c;
@@ -75,6 +75,10 @@ int main(int argc, char** argv) {
         form.show();
         const int rc = QApplication::exec();
         if (rc != 0) code = rc;
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), QString());
     }
     return code;
 }
