@@ -91,6 +91,8 @@ const Scenario kEquals[] = {
      R"j({"problem":"10300 [pc] =","solution":"Syntax Error"})j"},
     {"EvaluationFailure", CONV "type 1/0\nclick LBtnEqual",
      R"j({"problem":"1÷0 [mm] =","solution":"Syntax Error","history":"History:\n1÷0 [mm] =\nSyntax Error)j" SEP R"j(","exprLen":3,"solved":true})j"},
+    {"OverflowRepeatedKeepsTheValue", "click LBtnNextLayer\nclick LBtnNextLayer\nclick LLabelData\nclick LListFrom 23\nclick LListTo 0\nclick LBtn10toX\ntype 307\npress Enter\npress Enter",
+     R"j({"history":"History:\n10307 [YB] =\nSyntax Error)j" SEP R"j(9.9999999999999998603e+306 [YB] =\nSyntax Error)j" SEP R"j(","resultText":"9.9999999999999998603e+306"})j"},
     {"FailureRepeatedShowsNoStaleValue", CONV "type 7\nclick LBtnEqual\ntype 1/0\nclick LBtnEqual\nclick LBtnEqual",
      R"j({"history":"History:\n7 [mm] = 7 [mm] )j" SEP R"j(1÷0 [mm] =\nSyntax Error)j" SEP R"j( [mm] =\nSyntax Error)j" SEP R"j("})j"},
     {"RepeatedEqualsClosesBracketOnce", CONV "type (2+3\nclick LBtnEqual\nclick LBtnEqual",

@@ -60,13 +60,14 @@ void TCalcForm::LBtnEqualClick() {
     exponentOpen = false;
 
     std::string output;
-    const std::string previousResult = resultText;
+    bool evaluated = false;
     try {
         if (currentLayer == 1) {
             output = evaluateIntegerProblem(code);
         } else {
             double value = evaluateCode(code, angleMode());
             resultText = formatResult(value);
+            evaluated = true;
             if (conversion) {
                 value = conversionStep(value);
                 // A converted value beyond the double range is a failure, not an infinity.
@@ -76,7 +77,7 @@ void TCalcForm::LBtnEqualClick() {
         }
     } catch (...) {
         // A problem that has no value leaves none for a repeated conversion to show.
-        if (conversion && resultText == previousResult) resultText.clear();
+        if (conversion && !evaluated) resultText.clear();
         reportSyntaxError();
         return;
     }

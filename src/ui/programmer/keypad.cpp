@@ -54,7 +54,8 @@ void TCalcForm::L2NumberSysGroupChange(int index) {
         return;
     }
     LOutputREdit->setFocus();
-    if (exprLen > 0) {
+    // Only a problem still being built is converted: one whose change failed is finished.
+    if (exprLen > 0 && !solved) {
         std::string converted;
         try {
             const std::string value = evaluateIntProblem(codeText(), previousNumberSystem);

@@ -177,8 +177,8 @@ struct KeyTip {
 const KeyTip kKeyTips[] = {
     {"LBtn0", "0"}, {"LBtn1", "1"}, {"LBtn2", "2"}, {"LBtn3", "3"}, {"LBtn4", "4"},
     {"LBtn5", "5"}, {"LBtn6", "6"}, {"LBtn7", "7"}, {"LBtn8", "8"}, {"LBtn9", "9"},
-    {"LBtnDot", "."}, {"LBtnPlus", "+"}, {"LBtnMinus", "-"}, {"LBtnMul", "*"}, {"LBtnDiv", "/"},
-    {"LBtnDel", "Backspace, Delete"}, {"LBtnAc", "Esc"}, {"LBtnEqual", "Enter"}, {"LBtnAns", "M"},
+    {"LBtnDot", "numeric-pad point (and . in the scientific layer)"}, {"LBtnPlus", "+"}, {"LBtnMinus", "-"}, {"LBtnMul", "*"}, {"LBtnDiv", "/"},
+    {"LBtnDel", "Backspace, Delete"}, {"LBtnAc", "Esc"}, {"LBtnEqual", "Enter"}, {"LBtnAns", "M (scientific layer)"},
     {"L1BtnInverse", "I"}, {"L1BtnSqr", "Shift+2"}, {"L1BtnPercent", "%"}, {"L1BtnToGms", "G"},
     {"L1BtnFromGms", "Shift+G"}, {"L1BtnLog", "L"}, {"L1BtnLn", "N"}, {"L1BtnBrStart", "("},
     {"L1BtnBrEnd", ")"}, {"L1BtnXtoY", "Y"}, {"L1BtnSqrt", "R"}, {"L1BtnSin", "S"},
@@ -187,7 +187,7 @@ const KeyTip kKeyTips[] = {
     {"L2BtnMod", "%"}, {"L2BtnHexA", "A"}, {"L2BtnHexB", "B"}, {"L2BtnHexC", "C"},
     {"L2BtnHexD", "D"}, {"L2BtnHexE", "E"}, {"L2BtnHexF", "F"}, {"L2BtnOr", "\\"},
     {"L2BtnXor", "^"}, {"L2BtnLsh", ","}, {"L2BtnNot", "`"}, {"L5BtnBraketStart", "("},
-    {"L5BtnBraketEnd", ")"}, {"L5BtnRight", "Shift+Y"},
+    {"L5BtnBraketEnd", ")"},
 };
 
 QFont sansFont(int pixels) {
