@@ -18,6 +18,14 @@ struct lastOperandLength {
     friend bool operator==(const lastOperandLength&, const lastOperandLength&) = default;
 };
 
+/// Display characters of a run of records: the length of their text in the panes.
+template <typename It>
+int displayCharsOf(It first, It last) {
+    int total = 0;
+    for (; first != last; ++first) total += first->displayChars;
+    return total;
+}
+
 /// The code form of a number text with its record, as `appendNumberText`
 /// enters it: "1.5e+20" -> "1.5*10p(20)" {11, 7}; "2e-07" -> "2/10p(07)" {9, 5}.
 /// A leading "-" becomes the negation code "m" with the same counts.

@@ -8,7 +8,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <numeric>
 
 namespace zc {
 
@@ -31,8 +30,7 @@ void TCalcForm::LBtnDelClick() {
 void TCalcForm::LBtnAcClick() {
     textRaise = 0;
     exponentOpen = false;
-    const int d = std::accumulate(undoStack.begin(), undoStack.end(), 0,
-                                  [](int s, const lastOperandLength& r) { return s + r.displayChars; });
+    const int d = displayCharsOf(undoStack.begin(), undoStack.end());
     undoStack.clear();
     if (!solved) {
         deleteLastChars(d, LHistoryREdit);

@@ -7,7 +7,6 @@
 #include "ui/shell/calc_form.h"
 #include "ui/toolkit/rich_pane.h"
 
-#include <numeric>
 
 namespace zc {
 
@@ -69,15 +68,16 @@ void TCalcForm::appendNumberText(std::string_view text) {
     undoStack.push_back(nc.record);
 }
 
-void TCalcForm::enterStep(int rule, const QString& display, std::string_view code, int displayChars) {
-    if (rule == 4 && solved) return;
-    if (!fitsAfterRule(static_cast<int>(code.size()), rule)) return;
+bool TCalcForm::enterStep(int rule, const QString& display, std::string_view code, int displayChars) {
+    if (rule == 4 && solved) return false;
+    if (!fitsAfterRule(static_cast<int>(code.size()), rule)) return false;
     if (rule == 1) startValueRule();
     if (rule == 2) operatorRule();
     solved = false;
     appendBoth(display, textRaise);
     appendCode(code);
     pushRecord(static_cast<int>(code.size()), displayChars);
+    return true;
 }
 
 void TCalcForm::reportSyntaxError() {

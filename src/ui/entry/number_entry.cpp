@@ -7,7 +7,6 @@
 #include "ui/toolkit/rich_pane.h"
 
 #include <array>
-#include <numeric>
 
 namespace zc {
 
@@ -74,15 +73,6 @@ void TCalcForm::LBtnAnsClick() {
     appendNumberText(ansText);
 }
 
-namespace {
-
-int displayTotal(std::vector<lastOperandLength>::const_iterator first,
-                 std::vector<lastOperandLength>::const_iterator last) {
-    return std::accumulate(first, last, 0, [](int s, const lastOperandLength& r) { return s + r.displayChars; });
-}
-
-} // namespace
-
 void TCalcForm::L1BtnPlusMinusClick() {
     // Nothing to negate once the problem is solved, even if a DEL that found
     // nothing to delete left a hidden record behind.
@@ -111,7 +101,7 @@ void TCalcForm::L1BtnPlusMinusClick() {
                          code.compare(0, wrapper.size(), wrapper) == 0 && code.back() == ')' &&
                          tail >= negateStack.size() + 2 && *tailBegin == lastOperandLength{2, 2} &&
                          tailBegin[static_cast<std::ptrdiff_t>(negateStack.size() + 1)] == lastOperandLength{1, 1};
-    const int n = displayTotal(tailBegin, undoStack.end());
+    const int n = displayCharsOf(tailBegin, undoStack.end());
     std::array<QTextEdit*, 2> panes{LOutputREdit, LHistoryREdit};
     if (!wrapped && exprLen + 3 > kMaxCodeChars) return;
     exponentOpen = false;
@@ -141,7 +131,7 @@ void TCalcForm::L1BtnPlusMinusClick() {
     const std::string after = code.size() > saved + 3 ? code.substr(saved + 3) : std::string();
     expr = negateSaved + after;
     exprLen = static_cast<int>(expr.size());
-    const int ds = displayTotal(negateStack.begin(), negateStack.end());
+    const int ds = displayCharsOf(negateStack.begin(), negateStack.end());
     for (QTextEdit* pane : panes) {
         if (finance) {
             deleteRangeBeforeEnd(2 + ds, 3 + ds, pane, n);

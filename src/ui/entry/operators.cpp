@@ -67,9 +67,7 @@ void TCalcForm::trigKey(const char* plainDisplay, char plainCode, const char* hy
     const char* display = hypMode ? hypDisplay : plainDisplay;
     const char code[3] = {hypMode ? hypCode : plainCode, '(', '\0'};
     const QString text = QString::fromLatin1(display);
-    if (!fitsAfterRule(2, 1)) return;
-    enterStep(1, text, std::string_view(code, 2), static_cast<int>(text.size()));
-    hypMode = false;
+    if (enterStep(1, text, std::string_view(code, 2), static_cast<int>(text.size()))) hypMode = false;
 }
 
 void TCalcForm::L1BtnSinClick() { trigKey("sin(", 's', "sinh(", 'b'); }

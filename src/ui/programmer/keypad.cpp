@@ -65,7 +65,6 @@ void TCalcForm::L2NumberSysGroupChange(int index) {
             reportSyntaxError();
             return;
         }
-        if (static_cast<int>(converted.size()) > kMaxCodeChars) converted.resize(kMaxCodeChars);
         expr = converted;
         const QString text = QString::fromStdString(converted);
         setPaneText(LOutputREdit, text);

@@ -236,7 +236,6 @@ QStringList ScriptRunner::run(const QString& lineIn) {
     if (m_finished) return out;
     const QString line = lineIn.trimmed();
     if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) return out;
-    const int space = lineIn.indexOf(QLatin1Char(' '));
     const QString command = line.section(QLatin1Char(' '), 0, 0);
     const QStringList args = line.section(QLatin1Char(' '), 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QString error;
@@ -248,8 +247,7 @@ QStringList ScriptRunner::run(const QString& lineIn) {
         // Everything after the first space is typed, spaces included.
         QString rest = lineIn;
         while (rest.endsWith(QLatin1Char('\n')) || rest.endsWith(QLatin1Char('\r'))) rest.chop(1);
-        const int lead = rest.indexOf(QLatin1String("type"));
-        const int sp = rest.indexOf(QLatin1Char(' '), lead);
+        const int sp = rest.indexOf(QLatin1Char(' '), rest.indexOf(command));
         error = type(sp < 0 ? QString() : rest.mid(sp + 1));
     } else if (command == QLatin1String("press")) {
         error = args.size() == 1 ? press(args.at(0)) : QStringLiteral("press needs one key");
@@ -264,7 +262,6 @@ QStringList ScriptRunner::run(const QString& lineIn) {
     } else {
         error = QStringLiteral("unknown command: ") + command;
     }
-    (void)space;
     settle();
     if (!error.isEmpty()) out.append(errorLine(error));
     out.append(m_pending);

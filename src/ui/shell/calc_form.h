@@ -265,8 +265,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    friend class FormLayout;
-
     // Layout (shell/form_layout.cpp).
     void buildControls();
     void registerControl(const QString& name, QWidget* widget);
@@ -287,7 +285,7 @@ private:
     void setSolutionText(const QString& text);
     void reportSyntaxError();
     /// The common path of keys that append one display text and one code text.
-    void enterStep(int rule, const QString& display, std::string_view code, int displayChars);
+    bool enterStep(int rule, const QString& display, std::string_view code, int displayChars);
     void digitKey(char digit);
     void operatorKey(char code, char16_t display);
     void trigKey(const char* plainDisplay, char plainCode, const char* hypDisplay, char hypCode);
