@@ -19,10 +19,10 @@ struct lastOperandLength {
 };
 
 /// Display characters of a run of records: the length of their text in the panes.
-template <typename It>
-int displayCharsOf(It first, It last) {
+template <typename It> int displayCharsOf(It first, It last) {
     int total = 0;
-    for (; first != last; ++first) total += first->displayChars;
+    for (; first != last; ++first)
+        total += first->displayChars;
     return total;
 }
 
