@@ -26,10 +26,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, NumberTextToCode,
     ::testing::Values(NumberCodeCase{"Plain", "1234.5", "1234.5", {6, 6}},
                       NumberCodeCase{"Empty", "", "", {0, 0}},
-                      NumberCodeCase{"PositiveExponent", "1.5e+20", "1.5*10p(20)", {11, 7}},
-                      NumberCodeCase{"NegativeExponent", "2e-07", "2/10p(07)", {9, 5}},
+                      NumberCodeCase{"PositiveExponent", "1.5e+20", "(1.5*10p(20))", {13, 7}},
+                      NumberCodeCase{"NegativeExponent", "2e-07", "(2/10p(07))", {11, 5}},
                       NumberCodeCase{"NegativeNumber", "-4", "m4", {2, 2}},
-                      NumberCodeCase{"NegativeWithExponent", "-1.5e-07", "m1.5/10p(07)", {12, 8}},
+                      NumberCodeCase{"NegativeWithExponent", "-1.5e-07", "(m1.5/10p(07))", {14, 8}},
                       NumberCodeCase{"HexDigits", "FF", "FF", {2, 2}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -107,5 +107,25 @@ INSTANTIATE_TEST_SUITE_P(Categories, Conversion, ::testing::ValuesIn(kCategories
 INSTANTIATE_TEST_SUITE_P(Equals, Conversion, ::testing::ValuesIn(kEquals),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The keys typed after 10^x can use up the room it kept for its ")": "=" then
+// evaluates the full code text as it stands, and repeating it changes nothing.
+TEST(ConversionBound, EqualsOnAFullCodeTextStaysWithinTheBound) {
+    Window w;
+    w.run("click LBtnNextLayer\nclick LBtnNextLayer\nclick LBtn10toX");
+    TCalcForm& f = *w.form;
+    while (f.exprLen < kMaxCodeChars - 1) {
+        f.LBtn0Click();
+        f.LBtnPlusClick();
+    }
+    f.LBtn0Click();
+    ASSERT_EQ(f.exprLen, kMaxCodeChars);
+    ASSERT_TRUE(f.exponentOpen);
+    for (int press = 0; press < 2; ++press) {
+        f.LBtnEqualClick();
+        EXPECT_LE(f.exprLen, kMaxCodeChars) << "press " << press;
+        EXPECT_EQ(w.state().value("solution").toString().toStdString(), "1 [mm] ") << "press " << press;
+    }
+}
+
 } // namespace
 } // namespace zc::test

@@ -97,7 +97,7 @@ const Scenario kEvaluate[] = {
     {"UnmatchedBracket", "type 5)\npress Enter", R"j({"solution":"Syntax Error"})j"},
     {"LogOfNegativeFails", "click L1BtnLog\nclick LBtnMinus\nclick LBtn1\npress Enter", R"j({"solution":"Syntax Error"})j"},
     {"ENotationReentered", "type 10000000000*10000000000\npress Enter\nclick LBtnMul",
-     R"j({"ansText":"1e+20","expr":"1*10p(20)*","undo":[[9,5],[1,1]]})j"},
+     R"j({"ansText":"1e+20","expr":"(1*10p(20))*","undo":[[11,5],[1,1]]})j"},
     {"ENotationEvaluates", "type 10000000000*10000000000\npress Enter\ntype *2\npress Enter", R"j({"solution":"2e+20"})j"},
     {"NegativeResultReentered", "type 1-5\npress Enter\ntype +1\npress Enter", R"j({"solution":"-3"})j"},
     {"NegativeAnsTimesTwo", "type 1-5\npress Enter\nclick LBtnAns\ntype *2\npress Enter", R"j({"solution":"-8"})j"},
@@ -105,6 +105,26 @@ const Scenario kEvaluate[] = {
     {"GradMode", "click L1AnglesGroup 2\nclick L1BtnSin\ntype 100\npress Enter", R"j({"solution":"1"})j"},
     {"ImplicitProductTakesLast", "type 2(3)\npress Enter", R"j({"solution":"3"})j"},
     {"PercentOfOperand", "type 200+10%\npress Enter", R"j({"solution":"200.09999999999999432"})j"},
+};
+
+// A value in e-notation enters as one bracketed operand, so an operator that
+// binds tighter than "*" or "/" takes the whole value, not its power of ten.
+const Scenario kENotation[] = {
+    {"AnsEntersBracketed", "type 4/100000\npress Enter\nclick LBtnAns",
+     R"j({"problem":"4.0000000000000003272e-05","expr":"(4.0000000000000003272/10p(05))","undo":[[31,25]]})j"},
+    {"DivideByAns", "type 4/100000\npress Enter\ntype 1/\nclick LBtnAns\npress Enter",
+     R"j({"solution":"24,999.999999999996362","ansText":"24999.999999999996362"})j"},
+    {"AnsToThePowerTwo", "type 0.0000025\npress Enter\nclick LBtnAns\nclick L1BtnXtoY\ntype 2\npress Enter",
+     R"j({"solution":"6.2500000000000010355e-12"})j"},
+    {"AnsSquared", "type 0.0000025\npress Enter\nclick LBtnAns\nclick L1BtnSqr\npress Enter", R"j({"solution":"6.2500000000000010355e-12"})j"},
+    {"DivisionAfterResult", "type 4/100000\npress Enter\nclick LBtnDiv",
+     R"j({"expr":"(4.0000000000000003272/10p(05))/","undo":[[31,25],[1,1]]})j"},
+    {"OneDelTakesBackTheValue", "type 4/100000\npress Enter\ntype 1+\nclick LBtnAns\nclick LBtnDel",
+     R"j({"problem":"1+","expr":"1+","undo":[[1,1],[1,1]]})j"},
+    {"NegativeResultThenOperator", "type 0-0.0000025\npress Enter\nclick LBtnMul",
+     R"j({"problem":"-2.5000000000000002045e-06×","expr":"(m2.5000000000000002045/10p(06))*","undo":[[32,26],[1,1]]})j"},
+    {"NegativeResultTimesTwo", "type 0-0.0000025\npress Enter\ntype *2\npress Enter", R"j({"solution":"-5.000000000000000409e-06"})j"},
+    {"PlainValueUnbracketed", "type 1-5\npress Enter\nclick LBtnMul", R"j({"expr":"m4*","undo":[[2,2],[1,1]]})j"},
 };
 
 const Scenario kDms[] = {
@@ -131,6 +151,8 @@ INSTANTIATE_TEST_SUITE_P(Entry, Scientific, ::testing::ValuesIn(kEntry),
 INSTANTIATE_TEST_SUITE_P(Editing, Scientific, ::testing::ValuesIn(kEditing),
                          [](const auto& info) { return std::string(info.param.name); });
 INSTANTIATE_TEST_SUITE_P(Evaluate, Scientific, ::testing::ValuesIn(kEvaluate),
+                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(ENotation, Scientific, ::testing::ValuesIn(kENotation),
                          [](const auto& info) { return std::string(info.param.name); });
 INSTANTIATE_TEST_SUITE_P(Dms, Scientific, ::testing::ValuesIn(kDms),
                          [](const auto& info) { return std::string(info.param.name); });

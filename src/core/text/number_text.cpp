@@ -29,8 +29,11 @@ NumberCode numberTextToCode(std::string_view text) {
         }
     }
     if (exponent) {
-        out.code += ')';
-        ++count;
+        // The whole value is one operand: next to an operator that binds
+        // tighter than its own "*" or "/" (a division, a power, a square) the
+        // power of ten must not be split off the mantissa.
+        out.code = "(" + out.code + "))";
+        count += 3;
     }
     out.record = {count, static_cast<std::int32_t>(text.size())};
     return out;

@@ -27,7 +27,8 @@ template <typename It> int displayCharsOf(It first, It last) {
 }
 
 /// The code form of a number text with its record, as `appendNumberText`
-/// enters it: "1.5e+20" -> "1.5*10p(20)" {11, 7}; "2e-07" -> "2/10p(07)" {9, 5}.
+/// enters it. A text with an exponent becomes one bracketed operand:
+/// "1.5e+20" -> "(1.5*10p(20))" {13, 7}; "2e-07" -> "(2/10p(07))" {11, 5}.
 /// A leading "-" becomes the negation code "m" with the same counts.
 struct NumberCode {
     std::string code;

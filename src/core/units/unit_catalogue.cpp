@@ -114,7 +114,7 @@ constexpr UnitRow kDistUnits[] = {
     {"naut mile", " [n mile] ", 1.852, InBase},
     {"AU", " [AU] ", 149597870, InBase},
     {"light year(l.y.)", " [l.y.] ", 9460737937559.1, InBase},
-    {"parsec(pc)", " [pc] ", 30854674483184, InBase},
+    {"parsec(pc)", " [pc] ", 30856775814914, InBase},
 };
 
 constexpr UnitRow kMassUnits[] = {
@@ -216,7 +216,7 @@ constexpr UnitRow kSpeedUnits[] = {
     {"yd/min", " [yd/min] ", 65.6168, PerBase},
     {"yd/s", " [yd/s] ", 1.0936, PerBase},
     {"mi/h", " [mi/h] ", 2.236936, PerBase},
-    {"mi/min", " [mi/min] ", 0.0373, PerBase},
+    {"mi/min", " [mi/min] ", 0.03728227, PerBase},
     {"mi/s", " [mi/s] ", 0.0006213712, PerBase},
     {"knot(kn)", " [kt] ", 1.9438, PerBase},
     {"knot(UK)", " [kt(UK)] ", 1.9426, PerBase},
@@ -245,7 +245,7 @@ constexpr UnitRow kEnergyUnits[] = {
     {"joule(J)", " [J] ", 0, Base},
     {"electronvolt(eV)", " [eV] ", 6.24145e18, PerBase},
     {"erg", " [erg] ", 10000000, PerBase},
-    {"ft*bf", " [ft*lbf] ", 0.7375825, PerBase},
+    {"ft*bf", " [ft*lbf] ", 0.7375622, PerBase},
     {"kgf*m", " [kgf*m] ", 9.80665, InBase},
     {"calorie(cal)", " [cal] ", 0.2388459, PerBase},
     {"Btu", " [Btu] ", 0.0009478134, PerBase},

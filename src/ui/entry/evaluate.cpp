@@ -45,7 +45,10 @@ void TCalcForm::LBtnEqualClick() {
     if (exponentOpen) {
         // Close the exponent only if its bracket is still there: DEL may have
         // taken the "p(" back, and a ")" without its "(" would fail the problem.
-        if (expr[static_cast<std::size_t>(exprLen - 1)] != ')' && unclosedBrackets(codeText()) > 0)
+        // A full code text is evaluated as it stands: the engine closes an
+        // open bracket at the end, and the text never grows past its bound.
+        if (expr[static_cast<std::size_t>(exprLen - 1)] != ')' && unclosedBrackets(codeText()) > 0 &&
+            exprLen < kMaxCodeChars)
             appendCode(")");
     } else if (!(conversion && solved)) {
         // A problem converted again was closed on screen by its first "=".
