@@ -4,6 +4,8 @@
 #include "ui/toolkit/sub_panel.h"
 
 #include <QMouseEvent>
+#include <QPainterPath>
+#include <QRegion>
 #include <QSignalSpy>
 
 namespace zc {
@@ -24,6 +26,28 @@ TEST(BackgroundPanel, BlackFaceInsideAGreyFrameAtAnySize) {
         EXPECT_TRUE(isGrey(image.pixelColor(1, size.height() / 2), 70));
         EXPECT_TRUE(isGrey(image.pixelColor(size.width() / 2, 1), 70));
     }
+}
+
+// The window's outline is cut in whole pixels; every pixel it keeps must be
+// fully painted, or the corners show what lies under the panel.
+TEST(BackgroundPanel, EveryPixelInsideTheOutlineIsOpaque) {
+    BackgroundPanel panel;
+    panel.resize(253, 606);
+    const QImage image = panel.grab().toImage();
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, 253, 606), BackgroundPanel::kCornerRadius,
+                        BackgroundPanel::kCornerRadius);
+    const QRegion outline(path.toFillPolygon().toPolygon());
+    int checked = 0;
+    for (const QRect& corner : {QRect(0, 0, 30, 30), QRect(223, 576, 30, 30)}) {
+        for (int y = corner.top(); y <= corner.bottom(); ++y)
+            for (int x = corner.left(); x <= corner.right(); ++x) {
+                if (!outline.contains(QPoint(x, y))) continue;
+                ++checked;
+                ASSERT_EQ(image.pixelColor(x, y).alpha(), 255) << x << "," << y;
+            }
+    }
+    EXPECT_GT(checked, 0);
 }
 
 TEST(BackgroundPanel, ReportsPressesWithTheirButton) {

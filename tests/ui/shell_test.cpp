@@ -8,6 +8,8 @@
 #include "ui/toolkit/rich_pane.h"
 
 #include <QDir>
+#include <QMouseEvent>
+#include <QWindow>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -82,6 +84,61 @@ TEST(Outline, RoundedCornersOf45Pixels) {
     EXPECT_TRUE(mask.contains(QPoint(126, 0)));
 }
 
+TEST(Outline, CutBeforeTheFirstShow) {
+    TCalcForm form; // never shown, never activated
+    const QRegion mask = form.mask();
+    EXPECT_EQ(mask.boundingRect(), QRect(0, 0, 253, 606));
+    EXPECT_FALSE(mask.contains(QPoint(2, 2)));
+    EXPECT_TRUE(mask.contains(QPoint(126, 303)));
+}
+
+// The title line passes the mouse to the background beneath it.
+TEST(TitleLine, PressDragsTheWindowAndMovingOntoItClearsTheCloseKey) {
+    Window w;
+    QWindow* win = w.form->windowHandle();
+    const QWidget* title = w.form->control(QStringLiteral("LMDLabel1"));
+    ASSERT_NE(title, nullptr);
+    const QPoint onTitle = title->mapTo(w.form.get(), title->rect().center());
+    const QWidget* close = w.form->control(QStringLiteral("LBtnClose"));
+    QTest::mouseMove(win, close->mapTo(w.form.get(), close->rect().center()));
+    ASSERT_EQ(w.form->closeGlyphIndex(), 1);
+    QTest::mouseMove(win, onTitle);
+    EXPECT_EQ(w.form->closeGlyphIndex(), 2);
+    EXPECT_FALSE(w.form->closeHot);
+
+    const QPoint before = w.form->pos();
+    QTest::mousePress(win, Qt::LeftButton, Qt::NoModifier, onTitle);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(onTitle + QPoint(30, 20)),
+                     QPointF(w.form->mapToGlobal(onTitle) + QPoint(30, 20)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(w.form->control(QStringLiteral("Layer1Panel")), &drag);
+    QTest::mouseRelease(win, Qt::LeftButton, Qt::NoModifier, onTitle);
+    EXPECT_EQ(w.form->pos(), before + QPoint(30, 20));
+}
+
+struct PlacementCase {
+    const char* name;
+    QRect available;
+    QSize window;
+    QPoint expected;
+};
+
+class Placement : public ::testing::TestWithParam<PlacementCase> {};
+
+TEST_P(Placement, CentredButNeverAboveTheArea) {
+    const auto& c = GetParam();
+    EXPECT_EQ(initialWindowPosition(c.available, c.window), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, Placement,
+    ::testing::Values(PlacementCase{"Centred", QRect(0, 0, 1920, 1080), QSize(253, 606), QPoint(833, 237)},
+                      PlacementCase{"BelowAPanel", QRect(0, 40, 1920, 1040), QSize(253, 606), QPoint(833, 257)},
+                      // Scale 2 on 1920 x 1080: 540 logical pixels with a 28-pixel top panel.
+                      PlacementCase{"TallerThanTheArea", QRect(0, 28, 960, 512), QSize(253, 606), QPoint(353, 28)},
+                      PlacementCase{"SecondScreen", QRect(1920, 0, 1280, 1024), QSize(253, 606), QPoint(2433, 209)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(HelpPages, ToggleShowsPageAndClosingClearsTheProblem) {
     Window w;
     w.run("click LBtnHelp\ntype 12");
@@ -128,6 +185,17 @@ TEST(HelpPages, WorkingDirectoryComesFirst) {
     Window w;
     QDir::setCurrent(before);
     EXPECT_EQ(w.form->LHelpREdit->toPlainText(), QStringLiteral("Local page"));
+}
+
+TEST(HelpPages, OpensAtTheTopEveryTime) {
+    Window w;
+    w.run("click LBtnHelp");
+    EXPECT_EQ(w.state().value(QStringLiteral("helpScroll")).toInt(), 0) << "first show";
+    QScrollBar* bar = w.form->LHelpREdit->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "the page should be longer than the pane";
+    bar->setValue(bar->maximum());
+    w.run("click LBtnHelp\nclick LBtnHelp");
+    EXPECT_EQ(w.state().value(QStringLiteral("helpScroll")).toInt(), 0) << "reopened";
 }
 
 TEST(HelpPages, ReloadedAtTheTopOnLayerSwitch) {

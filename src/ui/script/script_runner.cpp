@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QJsonArray>
+#include <QScrollBar>
 #include <QJsonDocument>
 #include <QTest>
 #include <QTextBlock>
@@ -386,6 +387,8 @@ QJsonObject ScriptRunner::dump() const {
     o.insert(QStringLiteral("tvmNGiven"), f.tvmNGiven);
     o.insert(QStringLiteral("tvmPerYear"), f.tvmPerYear);
     o.insert(QStringLiteral("tvmN"), f.tvmN);
+    o.insert(QStringLiteral("helpScroll"), f.LHelpREdit->verticalScrollBar()->value());
+    o.insert(QStringLiteral("historyScroll"), f.LHistoryREdit->verticalScrollBar()->value());
     return o;
 }
 

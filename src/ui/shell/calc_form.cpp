@@ -21,6 +21,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace zc {
 
 TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
@@ -45,6 +47,9 @@ TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
     helpVisible = false;
     loadLayerHelp();
     textRaise = 0.0;
+    // The outline is in place before the first frame, whether or not the
+    // window manager ever activates the window.
+    applyOutline();
 }
 
 TCalcForm::~TCalcForm() = default;
@@ -63,12 +68,30 @@ void TCalcForm::showEvent(QShowEvent* event) {
     // control, without consuming it.
     if (!m_previewInstalled && windowHandle() != nullptr) {
         windowHandle()->installEventFilter(this);
+        // A window moved to a screen of another scale has its outline cut anew.
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { applyOutline(); });
         m_previewInstalled = true;
     }
 }
 
+void TCalcForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applyOutline();
+}
+
 bool TCalcForm::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) FormActivate();
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        FormActivate();
+        break;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+        applyOutline();
+        break;
+#endif
+    default:
+        break;
+    }
     return QWidget::event(event);
 }
 
@@ -81,10 +104,20 @@ bool TCalcForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TCalcForm::FormActivate() {
+void TCalcForm::FormActivate() { applyOutline(); }
+
+void TCalcForm::applyOutline() {
     QPainterPath path;
     path.addRoundedRect(QRectF(0, 0, width(), height()), 22.5, 22.5);
     setMask(QRegion(path.toFillPolygon().toPolygon()));
+}
+
+QPoint initialWindowPosition(const QRect& available, const QSize& size) {
+    // A window taller than the area hangs down from its top edge, so the title
+    // line (to drag it by) and the close key stay reachable.
+    const int x = available.left() + (available.width() - size.width()) / 2;
+    const int y = available.top() + (available.height() - size.height()) / 2;
+    return {std::max(x, available.left()), std::max(y, available.top())};
 }
 
 void TCalcForm::Layer1PanelMouseDown(QMouseEvent* event) {

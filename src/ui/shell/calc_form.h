@@ -41,6 +41,10 @@ inline constexpr const char* kHistorySeparator = "\n____________________________
 inline constexpr quint32 kProblemColour = 128;
 inline constexpr quint32 kHistoryColour = 0;
 
+/// Where the window opens on a screen's available area: centred, but never with
+/// its top edge (the title line and the close key) above the area.
+QPoint initialWindowPosition(const QRect& available, const QSize& size);
+
 class TCalcForm : public QWidget {
     Q_OBJECT
 
@@ -135,6 +139,8 @@ public:
 
     // --- shell ------------------------------------------------------------
     void FormActivate();
+    /// Cuts the window to its rounded outline.
+    void applyOutline();
     void Layer1PanelMouseDown(QMouseEvent* event);
     void Layer1PanelMouseMove();
     void LBtnCloseClick();
@@ -147,6 +153,7 @@ public:
     void L3BtnNextLayerClick();
     void L4BtnHelpClick();
     void loadLayerHelp();
+    void scrollHelpToTop();
     /// The window's key handler: a Windows virtual-key code with Shift and Ctrl.
     void FormKeyDown(int key, bool shift, bool ctrl);
 
@@ -263,6 +270,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Layout (shell/form_layout.cpp).

@@ -246,6 +246,9 @@ void TCalcForm::buildControls() {
     title->setOpaque(false);
     title->setFontColour(Qt::white);
     title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // For the mouse the title line is background: a press there drags the
+    // window, and moving onto it clears the close key's hover picture.
+    title->setAttribute(Qt::WA_TransparentForMouseEvents);
     registerControl(QStringLiteral("LMDLabel1"), title);
 
     const QFont pf = paneFont();

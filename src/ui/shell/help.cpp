@@ -59,6 +59,15 @@ void TCalcForm::loadLayerHelp() {
         break;
     }
     if (!loaded) setPaneText(LHelpREdit, QStringLiteral("Can't find help file."));
+    scrollHelpToTop();
+}
+
+void TCalcForm::scrollHelpToTop() {
+    // The cursor goes too: left at the end of the inserted page, it would pull
+    // the view back down when the pane is next shown and laid out.
+    QTextCursor start(LHelpREdit->document());
+    start.movePosition(QTextCursor::Start);
+    LHelpREdit->setTextCursor(start);
     LHelpREdit->verticalScrollBar()->setValue(0);
 }
 
@@ -79,6 +88,8 @@ void TCalcForm::L4BtnHelpClick() {
     } else {
         LHelpREdit->show();
         LHelpREdit->raise();
+        // A page always opens at its first line, wherever it was left.
+        scrollHelpToTop();
         helpVisible = true;
         setHelpGlyphs(true);
     }

@@ -69,8 +69,7 @@ int main(int argc, char** argv) {
             QCoreApplication::exit(c);
         });
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect avail = screen->availableGeometry();
-            form.move(avail.center() - QPoint(form.width() / 2, form.height() / 2));
+            form.move(zc::initialWindowPosition(screen->availableGeometry(), form.size()));
         }
         form.show();
         const int rc = QApplication::exec();

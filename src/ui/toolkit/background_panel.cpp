@@ -36,23 +36,26 @@ void BackgroundPanel::renderCache(QSize size, qreal dpr) {
     metal.setColorAt(0.5, QColor(0x5C, 0x60, 0x66));
     metal.setColorAt(0.96, QColor(0x80, 0x84, 0x8A));
     metal.setColorAt(1.0, QColor(0xB4, 0xB7, 0xBC));
+    // The frame fills the whole square: the window's outline is cut out of it
+    // in whole pixels, and every pixel the cut keeps must be frame, not a
+    // half-transparent edge over whatever lies beneath the panel.
     p.setPen(Qt::NoPen);
-    p.setBrush(metal);
-    p.drawRoundedRect(outer, kCornerRadius, kCornerRadius);
+    p.fillRect(outer, metal);
 
     QLinearGradient sheen(outer.topLeft(), outer.topRight());
     sheen.setColorAt(0.0, QColor(255, 255, 255, 50));
     sheen.setColorAt(0.3, QColor(255, 255, 255, 0));
     sheen.setColorAt(0.7, QColor(0, 0, 0, 0));
     sheen.setColorAt(1.0, QColor(0, 0, 0, 45));
-    p.setBrush(sheen);
-    p.drawRoundedRect(outer, kCornerRadius, kCornerRadius);
+    p.fillRect(outer, sheen);
 
-    // A hairline at the very edge catches the light.
+    // A hairline just inside the edge catches the light. It runs one pixel in
+    // from the outline, so the cut (in steps of a whole pixel, two device
+    // pixels at scale 2) never chops it and it stays smooth at every scale.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
-    p.drawRoundedRect(outer.adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius - 0.5,
-                      kCornerRadius - 0.5);
+    p.drawRoundedRect(outer.adjusted(1.5, 1.5, -1.5, -1.5), kCornerRadius - 1.5,
+                      kCornerRadius - 1.5);
 
     // The face: black, a breath lighter at the top.
     const QRectF face = outer.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
@@ -76,7 +79,7 @@ void BackgroundPanel::renderCache(QSize size, qreal dpr) {
     }
 }
 
-// Outside the outline the cache stays transparent; the window's rounded shape cuts it away.
+// The corners outside the outline are painted too; the window's rounded shape cuts them away.
 void BackgroundPanel::paintEvent(QPaintEvent*) {
     const qreal dpr = devicePixelRatioF();
     if (m_cache.isNull() || m_cache.deviceIndependentSize().toSize() != size() ||
