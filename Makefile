@@ -1,9 +1,12 @@
 # Two entry points for a newcomer: `make run` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz harness runs under `make fuzz`.
+FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-asan bench clean
+.PHONY: all deps configure build run test test-asan bench fuzz clean
 
 all: build
 
@@ -31,5 +34,18 @@ test-asan: deps
 bench: build
 	$(BUILD)/bin/calc-bench
 
+# Coverage-guided fuzzing with libFuzzer; needs clang. New inputs found go to
+# $(FUZZ_BUILD)/corpus/NAME; the seeds in fuzz/corpus/ are only read.
+fuzz: deps
+	@command -v clang++ >/dev/null || { echo "make fuzz needs clang (apt-get install clang)"; exit 1; }
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZC_FUZZ=ON $(CMAKE_ARGS)
+	@cmake --build $(FUZZ_BUILD)
+	@set -e; for h in float_engine int_engine tvm text rtf; do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$h; \
+	  echo "== $$h: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/bin/$$h-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+	    $(FUZZ_BUILD)/corpus/$$h fuzz/corpus/$$h; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
