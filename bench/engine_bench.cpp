@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/engine/postfix.h"
+#include "core/engine/evaluate.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

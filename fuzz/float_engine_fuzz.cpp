@@ -3,7 +3,7 @@
 // fails with its own error or gives a finite value, and the postfix text it
 // builds evaluates to the same value.
 
-#include "core/engine/postfix.h"
+#include "core/engine/evaluate.h"
 #include "fuzz_check.h"
 
 #include <cmath>

@@ -4,7 +4,7 @@
 // the display count and evaluates to the number's value.
 
 #include "core/dms/dms.h"
-#include "core/engine/postfix.h"
+#include "core/engine/evaluate.h"
 #include "core/text/number_text.h"
 #include "fuzz_check.h"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/dms/dms.h"
+#include "core/engine/angles.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -8,8 +9,6 @@
 
 namespace zc {
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 struct SplitCase {
     const char* name;
@@ -33,8 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"NegativeSignOnEveryPart", -30.5, {-30, -30, 0}},
                       SplitCase{"NegativeBelowOneDegree", -0.5, {0, -30, 0}},
                       SplitCase{"Zero", 0, {0, 0, 0}},
-                      SplitCase{"OneRadian", 1 * 180 / kPi, {57, 17, 45}},
-                      SplitCase{"HundredGrads", 100 * 0.9, {90, 0, 0}},
+                      SplitCase{"OneRadian", angleInDegrees(1, 1), {57, 17, 45}},
+                      SplitCase{"HundredGrads", angleInDegrees(100, 2), {90, 0, 0}},
+                      SplitCase{"DegreesUnchanged", angleInDegrees(30.5, 0), {30, 30, 0}},
                       // 0.03125 degrees are exactly 112.5 seconds: halves round up
                       SplitCase{"HalfSecondRoundsUp", 0.03125, {0, 1, 53}},
                       SplitCase{"NegativeHalfSecondRoundsAway", -0.03125, {0, -1, -53}},

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/constants/constants_table.h"
 
+#include "core/engine/angles.h"
+
 #include <span>
 
 namespace zc {
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 struct ConstantRow {
     std::string_view listText;

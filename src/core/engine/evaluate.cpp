@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/engine/postfix.h"
+#include "core/engine/evaluate.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,10 +9,7 @@
 namespace zc {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr Extended kOneEightieth = 1.0L / 180;
 constexpr Extended kOneHundredth = 0.01L;
-constexpr double kDegreesPerGrad = 0.9;
 // A number token is read from a 52-character area: 51 characters and the terminator.
 constexpr std::size_t kMaxNumberLength = 51;
 
@@ -105,18 +102,6 @@ constexpr bool isDigit(char c) {
 }
 
 } // namespace
-
-Extended degreesToRadians(double x) {
-    return static_cast<Extended>(x) * kPi * kOneEightieth;
-}
-
-Extended gradsToDegrees(double x) {
-    return static_cast<Extended>(x) * kDegreesPerGrad;
-}
-
-Extended gradsToRadians(double x) {
-    return degreesToRadians(static_cast<double>(gradsToDegrees(x)));
-}
 
 double applyOperator(double left, double right, char code) {
     const Extended l = left;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/units/unit_catalogue.h"
 
+#include "core/engine/angles.h"
+
 #include <span>
 
 namespace zc {
@@ -28,8 +30,6 @@ constexpr double pow2(int n) {
         v *= 2;
     return v;
 }
-
-constexpr double kPi = 3.141592653589793;
 
 constexpr UnitRow kAngleUnits[] = {
     {"degree(\u00B0)", " [\u00B0] ", 0, Base},

@@ -2,7 +2,7 @@
 // Showing the problem's value as degrees, minutes and seconds, and turning it back.
 
 #include "core/dms/dms.h"
-#include "core/engine/postfix.h"
+#include "core/engine/evaluate.h"
 #include "ui/display/rich_text.h"
 #include "ui/shell/calc_form.h"
 #include "ui/toolkit/rich_pane.h"
@@ -24,15 +24,13 @@ void TCalcForm::L1BtnToGmsClick() {
     double value = 0.0;
     try {
         value = evaluateCode(code, angleMode());
-        double degrees = value;
-        if (angleMode() == 1) degrees = value * 180.0 / 3.141592653589793;
-        else if (angleMode() == 2) degrees = value * 0.9;
-        parts = splitDms(degrees);
+        parts = splitDms(angleInDegrees(value, angleMode()));
     } catch (...) {
         setSolutionText(QStringLiteral("Syntax Error"));
         appendRichText(QStringLiteral("=\n"), LHistoryREdit, kHistoryColour, raise);
         appendRichText(QStringLiteral("Syntax Error"), LHistoryREdit, kHistoryColour, raise);
-        appendRichText(QString::fromLatin1(kHistorySeparator), LHistoryREdit, kHistoryColour, raise);
+        appendRichText(QString::fromLatin1(kHistorySeparator), LHistoryREdit, kHistoryColour,
+                       raise);
         scrollToBottom(LHistoryREdit);
         undoStack.clear();
         solved = true;
@@ -55,7 +53,8 @@ void TCalcForm::L1BtnToGmsClick() {
 void TCalcForm::L1BtnFromGmsClick() {
     if (!dmsShown || dmsValue == 0.0 || exprLen == 0) return;
     const QString point = QLocale().decimalPoint();
-    const char sep = point.size() == 1 && point.at(0).unicode() < 128 ? point.at(0).toLatin1() : '.';
+    const char sep =
+        point.size() == 1 && point.at(0).unicode() < 128 ? point.at(0).toLatin1() : '.';
     setSolutionText(QString::fromStdString(formatGeneral(dmsValue, sep)));
     dmsShown = false;
 }

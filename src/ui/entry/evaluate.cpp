@@ -2,7 +2,7 @@
 // The "=" key: close what is open, evaluate with the layer's engine, show the
 // result and keep it for Ans and for a following operator.
 
-#include "core/engine/postfix.h"
+#include "core/engine/evaluate.h"
 #include "core/text/number_text.h"
 #include "ui/display/rich_text.h"
 #include "ui/shell/calc_form.h"

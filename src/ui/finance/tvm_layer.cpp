@@ -2,7 +2,7 @@
 // The financial layer: six quantity keys that store a typed value or solve for
 // their quantity from the stored ones.
 
-#include "core/engine/postfix.h"
+#include "core/engine/evaluate.h"
 #include "core/finance/tvm.h"
 #include "core/text/number_text.h"
 #include "ui/display/rich_text.h"
