@@ -20,7 +20,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
-
 #include <algorithm>
 
 namespace zc {
@@ -68,6 +67,9 @@ void TCalcForm::showEvent(QShowEvent* event) {
     // control, without consuming it.
     if (!m_previewInstalled && windowHandle() != nullptr) {
         windowHandle()->installEventFilter(this);
+        // The window itself holds the focus at first, so no control shows a focus ring until
+        // the user presses Tab.
+        if (focusWidget() == nullptr) setFocus(Qt::OtherFocusReason);
         // A window moved to a screen of another scale has its outline cut anew.
         connect(windowHandle(), &QWindow::screenChanged, this, [this] { applyOutline(); });
         m_previewInstalled = true;
@@ -100,11 +102,17 @@ bool TCalcForm::eventFilter(QObject* watched, QEvent* event) {
         const auto* ke = static_cast<QKeyEvent*>(event);
         const KeyCode code = windowsKeyCode(*ke);
         if (code.key != 0) FormKeyDown(code.key, code.shift, code.ctrl);
+        refreshKeyStates();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void TCalcForm::FormActivate() { applyOutline(); }
+
+void TCalcForm::refreshKeyStates() {
+    if (auto* hyp = qobject_cast<ImageKey*>(control(QStringLiteral("L1BtnHyp"))))
+        hyp->notifyLatchChanged();
+}
 
 void TCalcForm::applyOutline() {
     QPainterPath path;

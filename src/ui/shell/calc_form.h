@@ -275,6 +275,8 @@ protected:
 private:
     // Layout (shell/form_layout.cpp).
     void buildControls();
+    // Puts the keyboard-reachable controls into the Tab order.
+    void setupTabOrder();
     void registerControl(const QString& name, QWidget* widget);
 
     // Entry helpers (entry/entry_common.cpp).
@@ -308,6 +310,8 @@ private:
     void targetUnitStep();
 
     void setHelpGlyphs(bool open);
+    /// Tells assistive technology about a changed hyp state.
+    void refreshKeyStates();
     void applyLinkColour();
     bool m_previewInstalled = false;
     QPoint m_dragOffset;
