@@ -12,11 +12,14 @@
 #include "ui/toolkit/radio_group.h"
 #include "ui/toolkit/rich_pane.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QRegion>
+#include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -102,6 +105,14 @@ bool TCalcForm::eventFilter(QObject* watched, QEvent* event) {
         const auto* ke = static_cast<QKeyEvent*>(event);
         const KeyCode code = windowsKeyCode(*ke);
         if (code.key != 0) FormKeyDown(code.key, code.shift, code.ctrl);
+        // Copy and paste are no keys of the key table: the table maps Ctrl+C to nothing so that
+        // the focused pane copies its selection, and V and Insert to nothing at all.
+        if (ke->matches(QKeySequence::Copy)) {
+            const auto* pane = qobject_cast<const QTextEdit*>(QApplication::focusWidget());
+            if (pane == nullptr || !pane->textCursor().hasSelection()) copySolution();
+        } else if (ke->matches(QKeySequence::Paste)) {
+            typeText(QGuiApplication::clipboard()->text());
+        }
         refreshKeyStates();
     }
     return QWidget::eventFilter(watched, event);
