@@ -112,15 +112,31 @@ bool strokeForSpec(const QString& specIn, KeyStroke& out) {
         bool keypad;
     };
     static const Named kNamed[] = {
-        {"Enter", Qt::Key_Return, "\r", false},      {"Esc", Qt::Key_Escape, "\x1b", false},
-        {"Backspace", Qt::Key_Backspace, "\x08", false}, {"Delete", Qt::Key_Delete, "\x7f", false},
-        {"NumMultiply", Qt::Key_Asterisk, "*", true}, {"NumAdd", Qt::Key_Plus, "+", true},
-        {"NumSubtract", Qt::Key_Minus, "-", true},   {"NumDecimal", Qt::Key_Period, ".", true},
-        {"NumDivide", Qt::Key_Slash, "/", true},     {"NumEnter", Qt::Key_Enter, "\r", true},
+        {"Enter", Qt::Key_Return, "\r", false},
+        {"Esc", Qt::Key_Escape, "\x1b", false},
+        {"Backspace", Qt::Key_Backspace, "\x08", false},
+        {"Delete", Qt::Key_Delete, "\x7f", false},
+        {"NumMultiply", Qt::Key_Asterisk, "*", true},
+        {"NumAdd", Qt::Key_Plus, "+", true},
+        {"NumSubtract", Qt::Key_Minus, "-", true},
+        {"NumDecimal", Qt::Key_Period, ".", true},
+        {"NumDivide", Qt::Key_Slash, "/", true},
+        {"NumEnter", Qt::Key_Enter, "\r", true},
+        {"Tab", Qt::Key_Tab, "\t", false},
+        {"Space", Qt::Key_Space, " ", false},
+        {"Up", Qt::Key_Up, "", false},
+        {"Down", Qt::Key_Down, "", false},
+        {"Left", Qt::Key_Left, "", false},
+        {"Right", Qt::Key_Right, "", false},
+        {"Home", Qt::Key_Home, "", false},
+        {"End", Qt::Key_End, "", false},
+        {"Insert", Qt::Key_Insert, "", false},
     };
     for (const Named& n : kNamed) {
         if (spec == QLatin1String(n.name)) {
             out = {n.key, mods | (n.keypad ? Qt::KeypadModifier : Qt::NoModifier), QString::fromLatin1(n.text)};
+            // X11 reports Shift+Tab as its own key.
+            if (n.key == Qt::Key_Tab && mods.testFlag(Qt::ShiftModifier)) out.key = Qt::Key_Backtab;
             return true;
         }
     }
@@ -389,6 +405,16 @@ QJsonObject ScriptRunner::dump() const {
     o.insert(QStringLiteral("tvmN"), f.tvmN);
     o.insert(QStringLiteral("helpScroll"), f.LHelpREdit->verticalScrollBar()->value());
     o.insert(QStringLiteral("historyScroll"), f.LHistoryREdit->verticalScrollBar()->value());
+    // The named control that has the keyboard focus; empty while the window itself has it.
+    QString focus;
+    for (const QWidget* w = QApplication::focusWidget(); w != nullptr && w != &f;
+         w = w->parentWidget()) {
+        if (f.control(w->objectName()) == w) {
+            focus = w->objectName();
+            break;
+        }
+    }
+    o.insert(QStringLiteral("focus"), focus);
     return o;
 }
 

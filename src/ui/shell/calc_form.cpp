@@ -12,15 +12,17 @@
 #include "ui/toolkit/radio_group.h"
 #include "ui/toolkit/rich_pane.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QRegion>
+#include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
-
 #include <algorithm>
 
 namespace zc {
@@ -68,6 +70,9 @@ void TCalcForm::showEvent(QShowEvent* event) {
     // control, without consuming it.
     if (!m_previewInstalled && windowHandle() != nullptr) {
         windowHandle()->installEventFilter(this);
+        // The window itself holds the focus at first, so no control shows a focus ring until
+        // the user presses Tab.
+        if (focusWidget() == nullptr) setFocus(Qt::OtherFocusReason);
         // A window moved to a screen of another scale has its outline cut anew.
         connect(windowHandle(), &QWindow::screenChanged, this, [this] { applyOutline(); });
         m_previewInstalled = true;
@@ -100,11 +105,25 @@ bool TCalcForm::eventFilter(QObject* watched, QEvent* event) {
         const auto* ke = static_cast<QKeyEvent*>(event);
         const KeyCode code = windowsKeyCode(*ke);
         if (code.key != 0) FormKeyDown(code.key, code.shift, code.ctrl);
+        // Copy and paste are no keys of the key table: the table maps Ctrl+C to nothing so that
+        // the focused pane copies its selection, and V and Insert to nothing at all.
+        if (ke->matches(QKeySequence::Copy)) {
+            const auto* pane = qobject_cast<const QTextEdit*>(QApplication::focusWidget());
+            if (pane == nullptr || !pane->textCursor().hasSelection()) copySolution();
+        } else if (ke->matches(QKeySequence::Paste)) {
+            typeText(QGuiApplication::clipboard()->text());
+        }
+        refreshKeyStates();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void TCalcForm::FormActivate() { applyOutline(); }
+
+void TCalcForm::refreshKeyStates() {
+    if (auto* hyp = qobject_cast<ImageKey*>(control(QStringLiteral("L1BtnHyp"))))
+        hyp->notifyLatchChanged();
+}
 
 void TCalcForm::applyOutline() {
     QPainterPath path;

@@ -157,6 +157,19 @@ public:
     /// The window's key handler: a Windows virtual-key code with Shift and Ctrl.
     void FormKeyDown(int key, bool shift, bool ctrl);
 
+    // --- clipboard ----------------------------------------------------------
+    /// The number the solution pane shows, as a plain number another program can read: no
+    /// thousands separators and no unit or quantity suffix (programmer layer: its digits as
+    /// shown). Empty when the pane shows no number.
+    QString solutionNumber() const;
+    /// Ctrl+C without a selection in the focused pane: the solution's number to the clipboard,
+    /// or nothing when there is none.
+    void copySolution();
+    /// Types the text as the keyboard would, each character through the key it is on; a
+    /// character no key makes (line breaks included) is skipped, and typing stops once the code
+    /// text is full.
+    void typeText(const QString& text);
+
     // --- number entry -----------------------------------------------------
     void LBtn0Click();
     void LBtn1Click();
@@ -275,6 +288,8 @@ protected:
 private:
     // Layout (shell/form_layout.cpp).
     void buildControls();
+    // Puts the keyboard-reachable controls into the Tab order.
+    void setupTabOrder();
     void registerControl(const QString& name, QWidget* widget);
 
     // Entry helpers (entry/entry_common.cpp).
@@ -308,6 +323,8 @@ private:
     void targetUnitStep();
 
     void setHelpGlyphs(bool open);
+    /// Tells assistive technology about a changed hyp state.
+    void refreshKeyStates();
     void applyLinkColour();
     bool m_previewInstalled = false;
     QPoint m_dragOffset;

@@ -4,6 +4,7 @@
 // are placed relative to it.
 
 #include "ui/shell/calc_form.h"
+#include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/background_panel.h"
 #include "ui/toolkit/colours.h"
 #include "ui/toolkit/image_key.h"
@@ -21,6 +22,9 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <QTimer>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 namespace zc {
 
@@ -30,12 +34,19 @@ using Handler = void (TCalcForm::*)();
 
 enum class Panel { Main, L1, L2, L3, L4, L5 };
 
+// One row per key: its place, its handler and how it is presented. The spoken name and the
+// action are what assistive technology reads; the tool tip is the action with the keyboard
+// equivalent in brackets ("Sine (S)"), the accessible description the same as a sentence
+// ("Sine. Keyboard: S").
 struct KeyRow {
     const char* name;
     KeyGlyph glyph;
     int x, y, w, h;
     Panel panel;
     Handler handler; // nullptr: the key has no handler
+    const char* spoken;
+    const char* action;
+    const char* keys; // nullptr: no keyboard equivalent
 };
 
 struct PanelRow {
@@ -56,139 +67,228 @@ using G = KeyGlyph;
 // clang-format off
 const KeyRow kKeys[] = {
     // Window-level keys.
-    {"LBtnClose", G::CloseNormal, 208, 5, 28, 20, Panel::Main, &F::LBtnCloseClick},
-    {"LBtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::Main, &F::L4BtnHelpClick},
-    {"LBtnNextLayer", G::FunctionTab, 181, 234, 72, 25, Panel::Main, &F::LBtnNextLayerClick},
+    {"LBtnClose", G::CloseNormal, 208, 5, 28, 20, Panel::Main, &F::LBtnCloseClick,
+     "close", "Close the calculator", nullptr},
+    {"LBtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::Main, &F::L4BtnHelpClick,
+     "help", "Show or hide the help page", nullptr},
+    {"LBtnNextLayer", G::FunctionTab, 181, 234, 72, 25, Panel::Main, &F::LBtnNextLayerClick,
+     "next layer", "Next layer", nullptr},
     // The common keypad.
-    {"LBtn7", G::Digit7, 9, 418, 40, 35, Panel::Main, &F::LBtn7Click},
-    {"LBtn8", G::Digit8, 59, 418, 40, 35, Panel::Main, &F::LBtn8Click},
-    {"LBtn9", G::Digit9, 109, 418, 40, 35, Panel::Main, &F::LBtn9Click},
-    {"LBtnDel", G::Del, 159, 418, 40, 35, Panel::Main, &F::LBtnDelClick},
-    {"LBtnAc", G::Ac, 209, 418, 40, 35, Panel::Main, &F::LBtnAcClick},
-    {"LBtn4", G::Digit4, 9, 458, 40, 35, Panel::Main, &F::LBtn4Click},
-    {"LBtn5", G::Digit5, 59, 458, 40, 35, Panel::Main, &F::LBtn5Click},
-    {"LBtn6", G::Digit6, 109, 458, 40, 35, Panel::Main, &F::LBtn6Click},
-    {"LBtnMul", G::Multiply, 159, 458, 40, 35, Panel::Main, &F::LBtnMulClick},
-    {"LBtnDiv", G::Divide, 209, 458, 40, 35, Panel::Main, &F::LBtnDivClick},
-    {"LBtn1", G::Digit1, 9, 498, 40, 35, Panel::Main, &F::LBtn1Click},
-    {"LBtn2", G::Digit2, 59, 498, 40, 35, Panel::Main, &F::LBtn2Click},
-    {"LBtn3", G::Digit3, 109, 498, 40, 35, Panel::Main, &F::LBtn3Click},
-    {"LBtnPlus", G::Plus, 159, 498, 40, 35, Panel::Main, &F::LBtnPlusClick},
-    {"LBtnMinus", G::Minus, 209, 498, 40, 35, Panel::Main, &F::LBtnMinusClick},
-    {"LBtn0", G::Digit0, 9, 538, 40, 35, Panel::Main, &F::LBtn0Click},
-    {"LBtnDot", G::Dot, 59, 538, 40, 35, Panel::Main, &F::LBtnDotClick},
-    {"LBtn10toX", G::TenToX, 109, 538, 40, 35, Panel::Main, &F::LBtn10toXClick},
-    {"LBtnAns", G::Ans, 159, 538, 40, 35, Panel::Main, &F::LBtnAnsClick},
-    {"LBtnEqual", G::Equal, 209, 538, 39, 35, Panel::Main, &F::LBtnEqualClick},
+    {"LBtn7", G::Digit7, 9, 418, 40, 35, Panel::Main, &F::LBtn7Click,
+     "7", "Digit 7", "7"},
+    {"LBtn8", G::Digit8, 59, 418, 40, 35, Panel::Main, &F::LBtn8Click,
+     "8", "Digit 8", "8"},
+    {"LBtn9", G::Digit9, 109, 418, 40, 35, Panel::Main, &F::LBtn9Click,
+     "9", "Digit 9", "9"},
+    {"LBtnDel", G::Del, 159, 418, 40, 35, Panel::Main, &F::LBtnDelClick,
+     "delete", "Delete the last entry", "Backspace, Delete"},
+    {"LBtnAc", G::Ac, 209, 418, 40, 35, Panel::Main, &F::LBtnAcClick,
+     "clear all", "Clear the problem", "Esc"},
+    {"LBtn4", G::Digit4, 9, 458, 40, 35, Panel::Main, &F::LBtn4Click,
+     "4", "Digit 4", "4"},
+    {"LBtn5", G::Digit5, 59, 458, 40, 35, Panel::Main, &F::LBtn5Click,
+     "5", "Digit 5", "5"},
+    {"LBtn6", G::Digit6, 109, 458, 40, 35, Panel::Main, &F::LBtn6Click,
+     "6", "Digit 6", "6"},
+    {"LBtnMul", G::Multiply, 159, 458, 40, 35, Panel::Main, &F::LBtnMulClick,
+     "multiply", "Multiply", "*"},
+    {"LBtnDiv", G::Divide, 209, 458, 40, 35, Panel::Main, &F::LBtnDivClick,
+     "divide", "Divide", "/"},
+    {"LBtn1", G::Digit1, 9, 498, 40, 35, Panel::Main, &F::LBtn1Click,
+     "1", "Digit 1", "1"},
+    {"LBtn2", G::Digit2, 59, 498, 40, 35, Panel::Main, &F::LBtn2Click,
+     "2", "Digit 2", "2"},
+    {"LBtn3", G::Digit3, 109, 498, 40, 35, Panel::Main, &F::LBtn3Click,
+     "3", "Digit 3", "3"},
+    {"LBtnPlus", G::Plus, 159, 498, 40, 35, Panel::Main, &F::LBtnPlusClick,
+     "plus", "Add", "+"},
+    {"LBtnMinus", G::Minus, 209, 498, 40, 35, Panel::Main, &F::LBtnMinusClick,
+     "minus", "Subtract", "-"},
+    {"LBtn0", G::Digit0, 9, 538, 40, 35, Panel::Main, &F::LBtn0Click,
+     "0", "Digit 0", "0"},
+    {"LBtnDot", G::Dot, 59, 538, 40, 35, Panel::Main, &F::LBtnDotClick,
+     "decimal point", "Decimal point", "numeric-pad point; . in the scientific layer"},
+    {"LBtn10toX", G::TenToX, 109, 538, 40, 35, Panel::Main, &F::LBtn10toXClick,
+     "ten to the power x", "Ten to the power x", nullptr},
+    {"LBtnAns", G::Ans, 159, 538, 40, 35, Panel::Main, &F::LBtnAnsClick,
+     "answer", "The last answer", "M in the scientific layer"},
+    {"LBtnEqual", G::Equal, 209, 538, 39, 35, Panel::Main, &F::LBtnEqualClick,
+     "equals", "Work out the problem", "Enter"},
     // Scientific sub-panel.
-    {"L1BtnInverse", G::Inverse, 10, 284, 41, 32, Panel::L1, &F::L1BtnInverseClick},
-    {"L1BtnSqr", G::Square, 60, 284, 41, 32, Panel::L1, &F::L1BtnSqrClick},
-    {"L1BtnPercent", G::Percent, 109, 284, 41, 32, Panel::L1, &F::L1BtnPercentClick},
-    {"L1BtnToGms", G::ToDms, 159, 284, 41, 32, Panel::L1, &F::L1BtnToGmsClick},
-    {"L1BtnFromGms", G::FromDms, 209, 284, 41, 32, Panel::L1, &F::L1BtnFromGmsClick},
-    {"L1BtnLog", G::Log, 10, 316, 41, 32, Panel::L1, &F::L1BtnLogClick},
-    {"L1BtnLn", G::Ln, 60, 316, 41, 32, Panel::L1, &F::L1BtnLnClick},
-    {"L1BtnBrStart", G::BracketOpen, 109, 316, 41, 32, Panel::L1, &F::L1BtnBrStartClick},
-    {"L1BtnBrEnd", G::BracketClose, 159, 316, 41, 32, Panel::L1, &F::L1BtnBrEndClick},
-    {"L1BtnXtoY", G::XToY, 209, 316, 41, 32, Panel::L1, &F::L1BtnXtoYClick},
-    {"L1BtnSqrt", G::Sqrt, 10, 348, 41, 32, Panel::L1, &F::L1BtnSqrtClick},
-    {"L1BtnPlusMinus", G::PlusMinus, 60, 348, 41, 32, Panel::L1, &F::L1BtnPlusMinusClick},
-    {"L1BtnSin", G::Sin, 109, 348, 41, 32, Panel::L1, &F::L1BtnSinClick},
-    {"L1BtnCos", G::Cos, 159, 348, 41, 32, Panel::L1, &F::L1BtnCosClick},
-    {"L1BtnTan", G::Tan, 209, 348, 41, 32, Panel::L1, &F::L1BtnTanClick},
-    {"L1BtnDown", G::RightArrow, 10, 380, 41, 32, Panel::L1, &F::L1BtnDownClick},
-    {"L1BtnHyp", G::Hyp, 60, 380, 41, 32, Panel::L1, &F::L1BtnHypClick},
-    {"L1BtnAsin", G::Asin, 109, 380, 41, 32, Panel::L1, &F::L1BtnAsinClick},
-    {"L1BtnAcos", G::Acos, 159, 380, 41, 32, Panel::L1, &F::L1BtnAcosClick},
-    {"L1BtnAtan", G::Atan, 209, 380, 41, 32, Panel::L1, &F::L1BtnAtanClick},
+    {"L1BtnInverse", G::Inverse, 10, 284, 41, 32, Panel::L1, &F::L1BtnInverseClick,
+     "reciprocal", "Reciprocal", "I"},
+    {"L1BtnSqr", G::Square, 60, 284, 41, 32, Panel::L1, &F::L1BtnSqrClick,
+     "square", "Square", "Shift+2"},
+    {"L1BtnPercent", G::Percent, 109, 284, 41, 32, Panel::L1, &F::L1BtnPercentClick,
+     "percent", "Percent", "%"},
+    {"L1BtnToGms", G::ToDms, 159, 284, 41, 32, Panel::L1, &F::L1BtnToGmsClick,
+     "to degrees minutes seconds", "To degrees, minutes and seconds", "G"},
+    {"L1BtnFromGms", G::FromDms, 209, 284, 41, 32, Panel::L1, &F::L1BtnFromGmsClick,
+     "from degrees minutes seconds", "Back from degrees, minutes and seconds", "Shift+G"},
+    {"L1BtnLog", G::Log, 10, 316, 41, 32, Panel::L1, &F::L1BtnLogClick,
+     "logarithm", "Common logarithm", "L"},
+    {"L1BtnLn", G::Ln, 60, 316, 41, 32, Panel::L1, &F::L1BtnLnClick,
+     "natural logarithm", "Natural logarithm", "N"},
+    {"L1BtnBrStart", G::BracketOpen, 109, 316, 41, 32, Panel::L1, &F::L1BtnBrStartClick,
+     "opening bracket", "Opening bracket", "("},
+    {"L1BtnBrEnd", G::BracketClose, 159, 316, 41, 32, Panel::L1, &F::L1BtnBrEndClick,
+     "closing bracket", "Closing bracket", ")"},
+    {"L1BtnXtoY", G::XToY, 209, 316, 41, 32, Panel::L1, &F::L1BtnXtoYClick,
+     "x to the power y", "X to the power y", "Y"},
+    {"L1BtnSqrt", G::Sqrt, 10, 348, 41, 32, Panel::L1, &F::L1BtnSqrtClick,
+     "square root", "Square root", "R"},
+    {"L1BtnPlusMinus", G::PlusMinus, 60, 348, 41, 32, Panel::L1, &F::L1BtnPlusMinusClick,
+     "change sign", "Change the sign", nullptr},
+    {"L1BtnSin", G::Sin, 109, 348, 41, 32, Panel::L1, &F::L1BtnSinClick,
+     "sine", "Sine", "S"},
+    {"L1BtnCos", G::Cos, 159, 348, 41, 32, Panel::L1, &F::L1BtnCosClick,
+     "cosine", "Cosine", "C"},
+    {"L1BtnTan", G::Tan, 209, 348, 41, 32, Panel::L1, &F::L1BtnTanClick,
+     "tangent", "Tangent", "T"},
+    {"L1BtnDown", G::RightArrow, 10, 380, 41, 32, Panel::L1, &F::L1BtnDownClick,
+     "close exponent", "Close the exponent", "Shift+Y"},
+    {"L1BtnHyp", G::Hyp, 60, 380, 41, 32, Panel::L1, &F::L1BtnHypClick,
+     "hyperbolic", "Hyperbolic: the next sine, cosine or tangent key enters the hyperbolic function", nullptr},
+    {"L1BtnAsin", G::Asin, 109, 380, 41, 32, Panel::L1, &F::L1BtnAsinClick,
+     "arc sine", "Arc sine", "Shift+S"},
+    {"L1BtnAcos", G::Acos, 159, 380, 41, 32, Panel::L1, &F::L1BtnAcosClick,
+     "arc cosine", "Arc cosine", "Shift+C"},
+    {"L1BtnAtan", G::Atan, 209, 380, 41, 32, Panel::L1, &F::L1BtnAtanClick,
+     "arc tangent", "Arc tangent", "Shift+T"},
     // Programmer sub-panel.
-    {"L2BtnBrStart", G::BracketOpen, 10, 281, 41, 32, Panel::L2, &F::L2BtnBrStartClick},
-    {"L2BtnBrEnd", G::BracketClose, 60, 281, 41, 32, Panel::L2, &F::L2BtnBrEndClick},
-    {"L2BtnBlusMinus", G::PlusMinus, 109, 281, 41, 32, Panel::L2, nullptr},
-    {"L2BtnMod", G::Mod, 159, 281, 41, 32, Panel::L2, &F::L2BtnModClick},
-    {"L2BtnAnd", G::And, 210, 281, 41, 32, Panel::L2, &F::L2BtnAndClick},
-    {"L2BtnHexA", G::HexA, 10, 329, 41, 32, Panel::L2, &F::L2BtnHexAClick},
-    {"L2BtnHexB", G::HexB, 60, 329, 41, 32, Panel::L2, &F::L2BtnHexBClick},
-    {"L2BtnHexC", G::HexC, 109, 329, 41, 32, Panel::L2, &F::L2BtnHexCClick},
-    {"L2BtnOr", G::Or, 159, 329, 41, 32, Panel::L2, &F::L2BtnOrClick},
-    {"L2BtnXor", G::Xor, 210, 329, 41, 32, Panel::L2, &F::L2BtnXorClick},
-    {"L2BtnHexD", G::HexD, 10, 377, 41, 32, Panel::L2, &F::L2BtnHexDClick},
-    {"L2BtnHexE", G::HexE, 60, 377, 41, 32, Panel::L2, &F::L2BtnHexEClick},
-    {"L2BtnHexF", G::HexF, 109, 377, 41, 32, Panel::L2, &F::L2BtnHexFClick},
-    {"L2BtnLsh", G::Lsh, 159, 377, 41, 32, Panel::L2, &F::L2BtnLshClick},
-    {"L2BtnNot", G::Not, 210, 377, 41, 32, Panel::L2, &F::L2BtnNotClick},
+    {"L2BtnBrStart", G::BracketOpen, 10, 281, 41, 32, Panel::L2, &F::L2BtnBrStartClick,
+     "opening bracket", "Opening bracket", "("},
+    {"L2BtnBrEnd", G::BracketClose, 60, 281, 41, 32, Panel::L2, &F::L2BtnBrEndClick,
+     "closing bracket", "Closing bracket", ")"},
+    {"L2BtnBlusMinus", G::PlusMinus, 109, 281, 41, 32, Panel::L2, nullptr,
+     "change sign", "Change the sign: not available with integers", nullptr},
+    {"L2BtnMod", G::Mod, 159, 281, 41, 32, Panel::L2, &F::L2BtnModClick,
+     "modulo", "Remainder of a division (MOD)", "%"},
+    {"L2BtnAnd", G::And, 210, 281, 41, 32, Panel::L2, &F::L2BtnAndClick,
+     "AND", "Bitwise AND", nullptr},
+    {"L2BtnHexA", G::HexA, 10, 329, 41, 32, Panel::L2, &F::L2BtnHexAClick,
+     "hex digit A", "Hexadecimal digit A", "A"},
+    {"L2BtnHexB", G::HexB, 60, 329, 41, 32, Panel::L2, &F::L2BtnHexBClick,
+     "hex digit B", "Hexadecimal digit B", "B"},
+    {"L2BtnHexC", G::HexC, 109, 329, 41, 32, Panel::L2, &F::L2BtnHexCClick,
+     "hex digit C", "Hexadecimal digit C", "C"},
+    {"L2BtnOr", G::Or, 159, 329, 41, 32, Panel::L2, &F::L2BtnOrClick,
+     "OR", "Bitwise OR", "\\"},
+    {"L2BtnXor", G::Xor, 210, 329, 41, 32, Panel::L2, &F::L2BtnXorClick,
+     "XOR", "Bitwise exclusive OR", "^"},
+    {"L2BtnHexD", G::HexD, 10, 377, 41, 32, Panel::L2, &F::L2BtnHexDClick,
+     "hex digit D", "Hexadecimal digit D", "D"},
+    {"L2BtnHexE", G::HexE, 60, 377, 41, 32, Panel::L2, &F::L2BtnHexEClick,
+     "hex digit E", "Hexadecimal digit E", "E"},
+    {"L2BtnHexF", G::HexF, 109, 377, 41, 32, Panel::L2, &F::L2BtnHexFClick,
+     "hex digit F", "Hexadecimal digit F", "F"},
+    {"L2BtnLsh", G::Lsh, 159, 377, 41, 32, Panel::L2, &F::L2BtnLshClick,
+     "shift left", "Shift left", ","},
+    {"L2BtnNot", G::Not, 210, 377, 41, 32, Panel::L2, &F::L2BtnNotClick,
+     "NOT", "Bitwise NOT", "`"},
     // Conversion and constants sub-panels carry their own help and next-layer keys.
-    {"L3BtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::L3, &F::L4BtnHelpClick},
-    {"L3BtnNextLayer", G::FunctionTab, 181, 234, 72, 26, Panel::L3, &F::L3BtnNextLayerClick},
-    {"L4BtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::L4, &F::L4BtnHelpClick},
-    {"L4BtnNextLayer", G::FunctionTab, 181, 234, 72, 26, Panel::L4, &F::L3BtnNextLayerClick},
+    {"L3BtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::L3, &F::L4BtnHelpClick,
+     "help", "Show or hide the help page", nullptr},
+    {"L3BtnNextLayer", G::FunctionTab, 181, 234, 72, 26, Panel::L3, &F::L3BtnNextLayerClick,
+     "next layer", "Next layer", nullptr},
+    {"L4BtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::L4, &F::L4BtnHelpClick,
+     "help", "Show or hide the help page", nullptr},
+    {"L4BtnNextLayer", G::FunctionTab, 181, 234, 72, 26, Panel::L4, &F::L3BtnNextLayerClick,
+     "next layer", "Next layer", nullptr},
     // Financial sub-panel.
-    {"L5BtnPV", G::PresentValue, 3, 261, 121, 32, Panel::L5, &F::L5BtnPVClick},
-    {"L5BtnFV", G::FutureValue, 3, 301, 121, 32, Panel::L5, &F::L5BtnFVClick},
-    {"L5BtnPMT", G::Payment, 3, 333, 121, 48, Panel::L5, &F::L5BtnPMTClick},
-    {"L5BtnI_YR", G::InterestPerYear, 139, 260, 113, 33, Panel::L5, &F::L5BtnI_YRClick},
-    {"L5BtnP_YR", G::PeriodsPerYear, 139, 301, 113, 32, Panel::L5, &F::L5BtnP_YRClick},
-    {"L5BtnN", G::Periods, 139, 341, 113, 32, Panel::L5, &F::L5BtnNClick},
-    {"L5BtnBraketStart", G::BracketOpen, 12, 381, 41, 32, Panel::L5, &F::L1BtnBrStartClick},
-    {"L5BtnBraketEnd", G::BracketClose, 70, 381, 41, 32, Panel::L5, &F::L1BtnBrEndClick},
-    {"L5BtnPlusMinus", G::PlusMinus, 145, 381, 41, 32, Panel::L5, &F::L1BtnPlusMinusClick},
-    {"L5BtnRight", G::RightArrow, 203, 381, 41, 32, Panel::L5, &F::L1BtnDownClick},
+    {"L5BtnPV", G::PresentValue, 3, 261, 121, 32, Panel::L5, &F::L5BtnPVClick,
+     "present value", "Present value (PV)", nullptr},
+    {"L5BtnFV", G::FutureValue, 3, 301, 121, 32, Panel::L5, &F::L5BtnFVClick,
+     "future value", "Future value (FV)", nullptr},
+    {"L5BtnPMT", G::Payment, 3, 333, 121, 48, Panel::L5, &F::L5BtnPMTClick,
+     "payment", "Periodical payment (PMT)", nullptr},
+    {"L5BtnI_YR", G::InterestPerYear, 139, 260, 113, 33, Panel::L5, &F::L5BtnI_YRClick,
+     "interest per year", "Interest per year (I/YR)", nullptr},
+    {"L5BtnP_YR", G::PeriodsPerYear, 139, 301, 113, 32, Panel::L5, &F::L5BtnP_YRClick,
+     "periods per year", "Periods per year (P/YR)", nullptr},
+    {"L5BtnN", G::Periods, 139, 341, 113, 32, Panel::L5, &F::L5BtnNClick,
+     "periods", "Number of periods (N)", nullptr},
+    {"L5BtnBraketStart", G::BracketOpen, 12, 381, 41, 32, Panel::L5, &F::L1BtnBrStartClick,
+     "opening bracket", "Opening bracket", "("},
+    {"L5BtnBraketEnd", G::BracketClose, 70, 381, 41, 32, Panel::L5, &F::L1BtnBrEndClick,
+     "closing bracket", "Closing bracket", ")"},
+    {"L5BtnPlusMinus", G::PlusMinus, 145, 381, 41, 32, Panel::L5, &F::L1BtnPlusMinusClick,
+     "change sign", "Change the sign", nullptr},
+    {"L5BtnRight", G::RightArrow, 203, 381, 41, 32, Panel::L5, &F::L1BtnDownClick,
+     "close exponent", "Close the exponent", nullptr},
 };
 
+// The labels that select a unit category or a constants group; each reads as a button named
+// after its category.
 struct LabelRow {
     const char* name;
     const char* text;
     int x, y, w, h;
     Handler handler;
+    const char* spoken;
 };
 
 // Category labels, by unit category id.
 const LabelRow kCategoryLabels[] = {
-    {"LLabelAngle", "angle", 5, 248, 47, 17, &F::LLabelAngleClick},
-    {"LLabelTime", "time", 53, 248, 47, 17, &F::LLabelTimeClick},
-    {"LLabelData", "data", 101, 248, 47, 17, &F::LLabelDataClick},
-    {"LLabelDist", "dist", 5, 266, 47, 17, &F::LLabelDistClick},
-    {"LLabelMass", "mass", 53, 266, 47, 17, &F::LLabelMassClick},
-    {"LLabelTemp", "temp", 101, 266, 47, 17, &F::LLabelTempClick},
-    {"LLabelArea", "area", 149, 266, 47, 17, &F::LLabelAreaClick},
-    {"LLabelVol", "vol", 197, 266, 47, 17, &F::LLabelVolClick},
-    {"LLabelSpeed", "speed", 5, 284, 47, 17, &F::LLabelSpeedClick},
-    {"LLabelPress", "press", 53, 284, 47, 17, &F::LLabelPressClick},
-    {"LLabelEnergy", "energy", 101, 284, 47, 17, &F::LLabelEnergyClick},
-    {"LLabelPower", "power", 149, 284, 47, 17, &F::LLabelPowerClick},
-    {"LLabelForce", "force", 197, 284, 47, 17, &F::LLabelForceClick},
+    {"LLabelAngle", "angle", 5, 248, 47, 17, &F::LLabelAngleClick, "angle"},
+    {"LLabelTime", "time", 53, 248, 47, 17, &F::LLabelTimeClick, "time"},
+    {"LLabelData", "data", 101, 248, 47, 17, &F::LLabelDataClick, "data"},
+    {"LLabelDist", "dist", 5, 266, 47, 17, &F::LLabelDistClick, "distance"},
+    {"LLabelMass", "mass", 53, 266, 47, 17, &F::LLabelMassClick, "mass"},
+    {"LLabelTemp", "temp", 101, 266, 47, 17, &F::LLabelTempClick, "temperature"},
+    {"LLabelArea", "area", 149, 266, 47, 17, &F::LLabelAreaClick, "area"},
+    {"LLabelVol", "vol", 197, 266, 47, 17, &F::LLabelVolClick, "volume"},
+    {"LLabelSpeed", "speed", 5, 284, 47, 17, &F::LLabelSpeedClick, "speed"},
+    {"LLabelPress", "press", 53, 284, 47, 17, &F::LLabelPressClick, "pressure"},
+    {"LLabelEnergy", "energy", 101, 284, 47, 17, &F::LLabelEnergyClick, "energy"},
+    {"LLabelPower", "power", 149, 284, 47, 17, &F::LLabelPowerClick, "power"},
+    {"LLabelForce", "force", 197, 284, 47, 17, &F::LLabelForceClick, "force"},
 };
 
 // Constants group labels, by group.
 const LabelRow kGroupLabels[] = {
-    {"L4LabelUniversal", "universal", 12, 268, 113, 17, &F::L4LabelUniversalClick},
-    {"L4LabelElectromagnetic", "electromagnetic", 126, 268, 113, 17, &F::L4LabelElectromagneticClick},
-    {"L4LabelAtomicNuclear", "atomic/ nuclear", 12, 286, 113, 17, &F::L4LabelAtomicNuclearClick},
-    {"L4LabelPhysChem", "physico-chemical", 126, 286, 113, 17, &F::L4LabelPhysChemClick},
+    {"L4LabelUniversal", "universal", 12, 268, 113, 17, &F::L4LabelUniversalClick, "universal"},
+    {"L4LabelElectromagnetic", "electromagnetic", 126, 268, 113, 17, &F::L4LabelElectromagneticClick, "electromagnetic"},
+    {"L4LabelAtomicNuclear", "atomic/ nuclear", 12, 286, 113, 17, &F::L4LabelAtomicNuclearClick, "atomic and nuclear"},
+    {"L4LabelPhysChem", "physico-chemical", 126, 286, 113, 17, &F::L4LabelPhysChemClick, "physico-chemical"},
 };
 // clang-format on
 
-// Keyboard equivalents, shown as the keys' tool tips.
-struct KeyTip {
-    const char* name;
-    const char* keys;
-};
+QString keyToolTip(const KeyRow& row) {
+    QString tip = QString::fromLatin1(row.action);
+    if (row.keys != nullptr)
+        tip += QStringLiteral(" (") + QString::fromLatin1(row.keys) + QLatin1Char(')');
+    return tip;
+}
 
-const KeyTip kKeyTips[] = {
-    {"LBtn0", "0"}, {"LBtn1", "1"}, {"LBtn2", "2"}, {"LBtn3", "3"}, {"LBtn4", "4"},
-    {"LBtn5", "5"}, {"LBtn6", "6"}, {"LBtn7", "7"}, {"LBtn8", "8"}, {"LBtn9", "9"},
-    {"LBtnDot", "numeric-pad point (and . in the scientific layer)"}, {"LBtnPlus", "+"}, {"LBtnMinus", "-"}, {"LBtnMul", "*"}, {"LBtnDiv", "/"},
-    {"LBtnDel", "Backspace, Delete"}, {"LBtnAc", "Esc"}, {"LBtnEqual", "Enter"}, {"LBtnAns", "M (scientific layer)"},
-    {"L1BtnInverse", "I"}, {"L1BtnSqr", "Shift+2"}, {"L1BtnPercent", "%"}, {"L1BtnToGms", "G"},
-    {"L1BtnFromGms", "Shift+G"}, {"L1BtnLog", "L"}, {"L1BtnLn", "N"}, {"L1BtnBrStart", "("},
-    {"L1BtnBrEnd", ")"}, {"L1BtnXtoY", "Y"}, {"L1BtnSqrt", "R"}, {"L1BtnSin", "S"},
-    {"L1BtnCos", "C"}, {"L1BtnTan", "T"}, {"L1BtnDown", "Shift+Y"}, {"L1BtnAsin", "Shift+S"},
-    {"L1BtnAcos", "Shift+C"}, {"L1BtnAtan", "Shift+T"}, {"L2BtnBrStart", "("}, {"L2BtnBrEnd", ")"},
-    {"L2BtnMod", "%"}, {"L2BtnHexA", "A"}, {"L2BtnHexB", "B"}, {"L2BtnHexC", "C"},
-    {"L2BtnHexD", "D"}, {"L2BtnHexE", "E"}, {"L2BtnHexF", "F"}, {"L2BtnOr", "\\"},
-    {"L2BtnXor", "^"}, {"L2BtnLsh", ","}, {"L2BtnNot", "`"}, {"L5BtnBraketStart", "("},
-    {"L5BtnBraketEnd", ")"},
-};
+QString keyDescription(const KeyRow& row) {
+    QString text = QString::fromLatin1(row.action) + QLatin1Char('.');
+    if (row.keys != nullptr) text += QStringLiteral(" Keyboard: ") + QString::fromLatin1(row.keys);
+    return text;
+}
+
+// The keys of the layers in reading order: by rows (keys whose tops lie within a few pixels of
+// each other form a row), each row from left to right. The help, next-layer and close keys are
+// left out; they come after the other controls.
+std::vector<const KeyRow*> keysInReadingOrder() {
+    std::vector<const KeyRow*> keys;
+    for (const KeyRow& row : kKeys) {
+        const QLatin1String name(row.name);
+        if (name.endsWith(QLatin1String("Help")) || name.endsWith(QLatin1String("NextLayer")) ||
+            name == QLatin1String("LBtnClose"))
+            continue;
+        keys.push_back(&row);
+    }
+    std::stable_sort(keys.begin(), keys.end(), [](const KeyRow* a, const KeyRow* b) {
+        if (a->panel != b->panel)
+            return a->panel == Panel::Main   ? false
+                   : b->panel == Panel::Main ? true
+                                             : a->panel < b->panel;
+        if (std::abs(a->y - b->y) > 10) return a->y < b->y;
+        return a->x < b->x;
+    });
+    return keys;
+}
 
 QFont sansFont(int pixels) {
     QFont f(QStringLiteral("MS Sans Serif"));
@@ -227,6 +327,7 @@ void TCalcForm::registerControl(const QString& name, QWidget* widget) {
 }
 
 void TCalcForm::buildControls() {
+    installToolkitAccessibility();
     Layer1Panel = new BackgroundPanel(this);
     Layer1Panel->setGeometry(0, 0, 253, 606);
     registerControl(QStringLiteral("Layer1Panel"), Layer1Panel);
@@ -255,11 +356,13 @@ void TCalcForm::buildControls() {
     LHistoryREdit = new RichPane(Layer1Panel);
     LHistoryREdit->setGeometry(3, 26, 245, 89);
     stylePane(LHistoryREdit, pf, kHistoryColour, Qt::ScrollBarAlwaysOn);
+    LHistoryREdit->setAccessibleName(QStringLiteral("History"));
     registerControl(QStringLiteral("LHistoryREdit"), LHistoryREdit);
 
     LOutputREdit = new RichPane(Layer1Panel);
     LOutputREdit->setGeometry(3, 120, 245, 53);
     stylePane(LOutputREdit, pf, kProblemColour, Qt::ScrollBarAsNeeded);
+    LOutputREdit->setAccessibleName(QStringLiteral("Problem"));
     registerControl(QStringLiteral("LOutputREdit"), LOutputREdit);
 
     LResultREdit = new RichPane(Layer1Panel);
@@ -270,6 +373,7 @@ void TCalcForm::buildControls() {
         opt.setAlignment(Qt::AlignRight);
         LResultREdit->document()->setDefaultTextOption(opt);
     }
+    LResultREdit->setAccessibleName(QStringLiteral("Solution"));
     registerControl(QStringLiteral("LResultREdit"), LResultREdit);
 
     L2NumberSysGroup = new RadioGroup({QStringLiteral("HEX"), QStringLiteral("DEC"),
@@ -277,7 +381,13 @@ void TCalcForm::buildControls() {
                                       4, Layer1Panel);
     L2NumberSysGroup->setGeometry(12, 232, 129, 33);
     L2NumberSysGroup->setCurrentIndex(1);
-    L2NumberSysGroup->setFocusPolicy(Qt::TabFocus); // the one control in the tab order
+    L2NumberSysGroup->setFocusPolicy(Qt::TabFocus);
+    L2NumberSysGroup->setAccessibleName(QStringLiteral("Number system"));
+    L2NumberSysGroup->setItemAccessibility(
+        {QStringLiteral("hexadecimal"), QStringLiteral("decimal"), QStringLiteral("octal"),
+         QStringLiteral("binary")},
+        {QStringLiteral("HEX. Keyboard: F5"), QStringLiteral("DEC. Keyboard: F6"),
+         QStringLiteral("OCT. Keyboard: F7"), QStringLiteral("BIN. Keyboard: F8")});
     L2NumberSysGroup->hide();
     registerControl(QStringLiteral("L2NumberSysGroup"), L2NumberSysGroup);
     connect(L2NumberSysGroup, &RadioGroup::userChanged, this,
@@ -287,6 +397,12 @@ void TCalcForm::buildControls() {
         {QStringLiteral("DEG"), QStringLiteral("RAD"), QStringLiteral("GRAD")}, 3, Layer1Panel);
     L1AnglesGroup->setGeometry(20, 232, 115, 33);
     L1AnglesGroup->setCurrentIndex(0);
+    L1AnglesGroup->setFocusPolicy(Qt::TabFocus);
+    L1AnglesGroup->setAccessibleName(QStringLiteral("Angle unit"));
+    L1AnglesGroup->setItemAccessibility(
+        {QStringLiteral("degrees"), QStringLiteral("radians"), QStringLiteral("grads")},
+        {QStringLiteral("DEG. Keyboard: F2"), QStringLiteral("RAD. Keyboard: F3"),
+         QStringLiteral("GRAD. Keyboard: F4")});
     registerControl(QStringLiteral("L1AnglesGroup"), L1AnglesGroup);
     connect(L1AnglesGroup, &RadioGroup::userChanged, this, [this](int) { L1AnglesGroupChange(); });
 
@@ -294,6 +410,7 @@ void TCalcForm::buildControls() {
     LHelpREdit->setGeometry(3, 26, 245, 202);
     stylePane(LHelpREdit, sansFont(16), 0, Qt::ScrollBarAsNeeded);
     LHelpREdit->hide();
+    LHelpREdit->setAccessibleName(QStringLiteral("Help"));
     registerControl(QStringLiteral("LHelpREdit"), LHelpREdit);
 
     connect(LHistoryREdit, &RichPane::mouseMoved, this, [this] { LHistoryREditMouseMove(); });
@@ -312,6 +429,7 @@ void TCalcForm::buildControls() {
     }
     WebSiteAccess->setAlignment(Qt::AlignCenter);
     WebSiteAccess->setFontColour(colourFromValue(0xFF0000));
+    WebSiteAccess->setActivatable(true);
     registerControl(QStringLiteral("WebSiteAccess"), WebSiteAccess);
     connect(WebSiteAccess, &SkinLabel::clicked, this, [this] { WebSiteAccessClick(); });
 
@@ -337,13 +455,16 @@ void TCalcForm::buildControls() {
         auto* key = new ImageKey(row.glyph, parent);
         key->setGeometry(row.x - o.x(), row.y - o.y(), row.w, row.h);
         registerControl(QString::fromLatin1(row.name), key);
-        for (const KeyTip& tip : kKeyTips) {
-            if (qstrcmp(tip.name, row.name) == 0)
-                key->setToolTip(QStringLiteral("Keyboard: ") + QString::fromLatin1(tip.keys));
-        }
+        key->setToolTip(keyToolTip(row));
+        key->setAccessibleName(QString::fromLatin1(row.spoken));
+        key->setAccessibleDescription(keyDescription(row));
+        key->setFocusPolicy(Qt::TabFocus);
         if (row.handler != nullptr) {
             const Handler h = row.handler;
-            connect(key, &QAbstractButton::clicked, this, [this, h] { (this->*h)(); });
+            connect(key, &QAbstractButton::clicked, this, [this, h] {
+                (this->*h)();
+                refreshKeyStates();
+            });
         }
         return key;
     };
@@ -378,6 +499,8 @@ void TCalcForm::buildControls() {
         l->setFont(sansFont(13));
         l->setAlignment(Qt::AlignCenter);
         l->setHighlighted(false);
+        l->setActivatable(true);
+        l->setAccessibleName(QString::fromLatin1(row.spoken));
         registerControl(QString::fromLatin1(row.name), l);
         const Handler h = row.handler;
         connect(l, &SkinLabel::clicked, this, [this, h] { (this->*h)(); });
@@ -398,15 +521,18 @@ void TCalcForm::buildControls() {
     caption("LLabelTo", "to:", 160, 301, 16, 18);
     LListFrom = new ListBox(L3SubPanel);
     LListFrom->setGeometry(12 - o3.x(), 320 - o3.y(), 113, 89);
+    LListFrom->setAccessibleName(QStringLiteral("Convert from"));
     registerControl(QStringLiteral("LListFrom"), LListFrom);
     LListTo = new ListBox(L3SubPanel);
     LListTo->setGeometry(136 - o3.x(), 320 - o3.y(), 109, 89);
+    LListTo->setAccessibleName(QStringLiteral("Convert to"));
     registerControl(QStringLiteral("LListTo"), LListTo);
 
     const QPoint o4(kPanels[4].x, kPanels[4].y);
     for (const LabelRow& row : kGroupLabels) groupLabels.push_back(makeLabel(row, L4SubPanel, o4));
     L4List = new ListBox(L4SubPanel);
     L4List->setGeometry(12 - o4.x(), 314 - o4.y(), 225, 97);
+    L4List->setAccessibleName(QStringLiteral("Constants"));
     registerControl(QStringLiteral("L4List"), L4List);
     connect(L4List, &ListBox::rowClicked, this, [this](int) { L4ListClick(); });
 
@@ -415,6 +541,8 @@ void TCalcForm::buildControls() {
     L3SubPanel->raise();
     L4SubPanel->raise();
     LHelpREdit->raise();
+
+    setupTabOrder();
 
     L2SubPanel->hide();
     L3SubPanel->hide();
@@ -426,6 +554,32 @@ void TCalcForm::buildControls() {
     Timer1->setInterval(3000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     Timer1->start();
+}
+
+void TCalcForm::setupTabOrder() {
+    for (ListBox* list : {LListFrom, LListTo, L4List})
+        list->setFocusPolicy(Qt::TabFocus);
+    auto* hyp = static_cast<ImageKey*>(control(QStringLiteral("L1BtnHyp")));
+    hyp->setLatchSource([this] { return hypMode; });
+
+    // Hidden controls are skipped by Tab, so one chain serves every layer.
+    std::vector<QWidget*> chain;
+    for (const KeyRow* row : keysInReadingOrder())
+        chain.push_back(control(QString::fromLatin1(row->name)));
+    chain.push_back(L1AnglesGroup);
+    chain.push_back(L2NumberSysGroup);
+    for (SkinLabel* l : categoryLabels)
+        chain.push_back(l);
+    for (SkinLabel* l : groupLabels)
+        chain.push_back(l);
+    for (QWidget* w : {static_cast<QWidget*>(LListFrom), static_cast<QWidget*>(LListTo),
+                       static_cast<QWidget*>(L4List)})
+        chain.push_back(w);
+    for (const char* name : {"LBtnHelp", "L3BtnHelp", "L4BtnHelp", "LBtnNextLayer",
+                             "L3BtnNextLayer", "L4BtnNextLayer", "WebSiteAccess", "LBtnClose"})
+        chain.push_back(control(QString::fromLatin1(name)));
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 QWidget* TCalcForm::control(const QString& name) const { return m_controls.value(name, nullptr); }

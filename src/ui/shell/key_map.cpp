@@ -96,6 +96,12 @@ bool charCode(char16_t ch, bool shiftHeld, KeyCode& out) {
 
 } // namespace
 
+KeyCode windowsKeyCodeForCharacter(QChar ch) {
+    KeyCode out;
+    if (!ch.isPrint() || !charCode(ch.unicode(), ch.isUpper(), out)) return {};
+    return out;
+}
+
 KeyCode windowsKeyCode(const QKeyEvent& event) {
     KeyCode out;
     const Qt::KeyboardModifiers mods = event.modifiers();

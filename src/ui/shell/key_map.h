@@ -22,4 +22,8 @@ struct KeyCode {
 /// table reads; Alt is not reported. A key no Windows keyboard has gives key 0.
 KeyCode windowsKeyCode(const QKeyEvent& event);
 
+/// The key and Shift state a US keyboard needs to type the character (an upper-case letter
+/// with Shift); key 0 for a character no key makes.
+KeyCode windowsKeyCodeForCharacter(QChar ch);
+
 } // namespace zc

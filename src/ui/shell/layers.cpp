@@ -9,6 +9,10 @@
 namespace zc {
 
 void TCalcForm::LBtnNextLayerClick() {
+    // A keyboard user cycling the layers keeps the focus on the next-layer key of each layer.
+    const QWidget* focus = focusWidget();
+    const bool nextKeyFocused = focus != nullptr && focus->hasFocus() &&
+                                focus->objectName().endsWith(QLatin1String("NextLayer"));
     textRaise = 0;
     LBtnAcClick();
     const int next = (currentLayer + 1) % 5;
@@ -50,6 +54,14 @@ void TCalcForm::LBtnNextLayerClick() {
     }
     currentLayer = next;
     loadLayerHelp();
+    // The conversion and constants panels cover the main help key with their own.
+    LBtnHelp->setCovered(next == 2 || next == 3);
+    if (nextKeyFocused) {
+        for (const char* name : {"LBtnNextLayer", "L3BtnNextLayer", "L4BtnNextLayer"}) {
+            QWidget* key = control(QString::fromLatin1(name));
+            if (key->isVisible()) key->setFocus(Qt::TabFocusReason);
+        }
+    }
 }
 
 void TCalcForm::L3BtnNextLayerClick() {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/toolkit/image_key.h"
 
+#include "ui/toolkit/focus_ring.h"
+
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,6 +29,46 @@ QSize ImageKey::sizeHint() const {
 void ImageKey::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintKeyGlyph(painter, QRectF(rect()), m_glyph, {m_hovered, isDown(), isEnabled()});
+    if (hasFocus()) paintFocusRing(painter, QRectF(rect()));
+}
+
+void ImageKey::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    update();
+}
+
+void ImageKey::focusOutEvent(QFocusEvent* event) {
+    QAbstractButton::focusOutEvent(event);
+    update();
+}
+
+void ImageKey::notifyLatchChanged() {
+    const bool latched = isLatched();
+    if (latched == m_lastLatched) return;
+    m_lastLatched = latched;
+    if (!QAccessible::isActive()) return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ImageKey::setCovered(bool covered) {
+    if (covered == m_covered) return;
+    m_covered = covered;
+    if (covered) {
+        m_uncoveredPolicy = focusPolicy();
+        if (hasFocus()) clearFocus();
+        setFocusPolicy(Qt::NoFocus);
+    } else {
+        setFocusPolicy(m_uncoveredPolicy);
+    }
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.invisible = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void ImageKey::enterEvent(QEnterEvent* event) {

@@ -2,7 +2,9 @@
 #include "ui/toolkit/list_box.h"
 
 #include "ui/toolkit/colours.h"
+#include "ui/toolkit/focus_ring.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -101,6 +103,53 @@ void ListBox::fill(const QStringList& items) {
     addItems(items);
     if (count() > 0) setCurrentRow(0);
     scrollToTop();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (mods == Qt::NoModifier) {
+            QListWidget::keyPressEvent(event);
+            return;
+        }
+        break;
+    case Qt::Key_Space:
+        if (mods == Qt::NoModifier) {
+            event->accept();
+            if (!event->isAutoRepeat() && currentRow() >= 0) emit rowClicked(currentRow());
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    event->ignore();
+}
+
+void ListBox::keyboardSearch(const QString&) {}
+
+void ListBox::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(viewport());
+        paintFocusRing(p, QRectF(viewport()->rect()), 2.0);
+    }
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void ListBox::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 QRect ListBox::rowRect(int row) {

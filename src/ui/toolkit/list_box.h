@@ -22,6 +22,13 @@ public:
 
     static constexpr int kMinRowHeight = 16;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 signals:
     // The user clicked a row; the row is already selected.
     void rowClicked(int row);

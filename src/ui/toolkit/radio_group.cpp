@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/toolkit/radio_group.h"
 
+#include "ui/toolkit/focus_ring.h"
+
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -39,7 +42,65 @@ QString RadioGroup::itemText(int index) const {
 void RadioGroup::setCurrentIndex(int index) {
     if (index < 0 || index >= count()) index = -1;
     if (index == m_current) return;
+    const int previous = m_current;
     m_current = index;
+    update();
+    notifyCurrentChanged(previous);
+}
+
+void RadioGroup::clickItem(int index) {
+    if (index < 0 || index >= count()) return;
+    const int previous = m_current;
+    const bool changed = index != m_current;
+    m_current = index;
+    update();
+    if (changed) {
+        notifyCurrentChanged(previous);
+        emit userChanged(index);
+    }
+    emit userClicked(index);
+}
+
+void RadioGroup::setItemAccessibility(const QStringList& names, const QStringList& descriptions) {
+    m_itemNames = names;
+    m_itemDescriptions = descriptions;
+}
+
+QString RadioGroup::itemAccessibleName(int index) const {
+    if (index >= 0 && index < m_itemNames.size() && !m_itemNames.at(index).isEmpty())
+        return m_itemNames.at(index);
+    return itemText(index);
+}
+
+QString RadioGroup::itemAccessibleDescription(int index) const {
+    return index >= 0 && index < m_itemDescriptions.size() ? m_itemDescriptions.at(index)
+                                                           : QString();
+}
+
+void RadioGroup::notifyCurrentChanged(int previous) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(this);
+    if (group == nullptr) return;
+    QAccessible::State checked;
+    checked.checked = true;
+    for (const int index : {previous, m_current}) {
+        if (index < 0 || index >= group->childCount()) continue;
+        QAccessibleStateChangeEvent event(group->child(index), checked);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (hasFocus() && m_current >= 0 && m_current < group->childCount()) {
+        QAccessibleEvent focus(group->child(m_current), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void RadioGroup::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void RadioGroup::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
     update();
 }
 
@@ -131,6 +192,7 @@ void RadioGroup::paintEvent(QPaintEvent*) {
         p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                    fm.elidedText(m_items.at(i), Qt::ElideRight, text.width() + kTrailingSpace));
     }
+    if (hasFocus()) paintFocusRing(p, QRectF(m_current >= 0 ? itemRect(m_current) : rect()), 2.0);
 }
 
 void RadioGroup::mousePressEvent(QMouseEvent* event) {
@@ -154,10 +216,7 @@ void RadioGroup::mouseReleaseEvent(QMouseEvent* event) {
     m_pressed = -1;
     update();
     if (pressed < 0 || indexAt(event->position().toPoint()) != pressed) return;
-    const bool changed = pressed != m_current;
-    m_current = pressed;
-    if (changed) emit userChanged(pressed);
-    emit userClicked(pressed);
+    clickItem(pressed);
 }
 
 void RadioGroup::mouseMoveEvent(QMouseEvent* event) {
@@ -176,8 +235,14 @@ void RadioGroup::setHoverIndex(int index) {
     update();
 }
 
-// With the focus (when the window allows it) the arrow keys move the selection, as a user change.
+// With the focus (when the window allows it) the arrow keys move the selection, as a user change,
+// and Space clicks the selected item (the first when none is).
 void RadioGroup::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && count() > 0) {
+        event->accept();
+        if (!event->isAutoRepeat()) clickItem(m_current < 0 ? 0 : m_current);
+        return;
+    }
     int step = 0;
     if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Up) step = -1;
     if (event->key() == Qt::Key_Right || event->key() == Qt::Key_Down) step = 1;
@@ -188,8 +253,10 @@ void RadioGroup::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const int next = std::clamp(m_current < 0 ? 0 : m_current + step, 0, count() - 1);
     if (next == m_current) return;
+    const int previous = m_current;
     m_current = next;
     update();
+    notifyCurrentChanged(previous);
     emit userChanged(next);
 }
 

@@ -7,7 +7,9 @@
 namespace zc {
 
 // A set of radio items laid out in equal columns, white text on a transparent background (it
-// sits on the black face), indicators drawn here and no focus frame. Items fill the columns
+// sits on the black face), indicators drawn here. It takes no keyboard focus unless given a
+// focus policy; with the focus it rings the selected item, the arrow keys move the selection and
+// Space clicks the selected item. Items fill the columns
 // top to bottom, then left to right. No item is selected until one is set or clicked.
 class RadioGroup : public QWidget {
     Q_OBJECT
@@ -22,6 +24,14 @@ public:
     int currentIndex() const { return m_current; }
     // Selects from code, which is never reported. An index out of range clears the selection.
     void setCurrentIndex(int index);
+    // What a click on the item does, without the mouse: selects it and reports it as the user's.
+    void clickItem(int index);
+
+    // Names and descriptions of the items for assistive technology; an item without a name is
+    // presented by its text.
+    void setItemAccessibility(const QStringList& names, const QStringList& descriptions);
+    QString itemAccessibleName(int index) const;
+    QString itemAccessibleDescription(int index) const;
 
     // The cell of an item in this widget's coordinates; empty for an index out of range.
     QRect itemRect(int index) const;
@@ -43,14 +53,21 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Tells assistive technology which items changed their checked state.
+    void notifyCurrentChanged(int previous);
+
     int rows() const;
     QFont fittedFont(int textWidth) const;
     int indicatorSize() const;
     void setHoverIndex(int index);
 
     QStringList m_items;
+    QStringList m_itemNames;
+    QStringList m_itemDescriptions;
     int m_columns;
     int m_current = -1;
     int m_pressed = -1;

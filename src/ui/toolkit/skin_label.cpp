@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/toolkit/skin_label.h"
 
+#include "ui/toolkit/focus_ring.h"
+
+#include <QAccessible>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -46,12 +50,51 @@ QColor SkinLabel::fontColour() const {
 }
 
 void SkinLabel::setHighlighted(bool on) {
+    const bool changed = on != m_highlighted;
     m_highlighted = on;
     setOpaque(!on);
     setFontColour(on ? Qt::white : Qt::black);
+    if (changed && m_activatable && QAccessible::isActive()) {
+        QAccessible::State state;
+        state.checked = true;
+        QAccessibleStateChangeEvent event(this, state);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void SkinLabel::setActivatable(bool on) {
+    m_activatable = on;
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void SkinLabel::keyPressEvent(QKeyEvent* event) {
+    if (m_activatable && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void SkinLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void SkinLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
 }
 
 void SkinLabel::paintEvent(QPaintEvent* event) {
+    paintText(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        paintFocusRing(p, QRectF(rect()), 2.0);
+    }
+}
+
+void SkinLabel::paintText(QPaintEvent* event) {
     const QString t = text();
     const bool plainLine = !wordWrap() && !t.contains('\n') && pixmap().isNull() &&
                            (textFormat() == Qt::PlainText ||

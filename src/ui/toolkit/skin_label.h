@@ -29,6 +29,13 @@ public:
     void setHighlighted(bool on);
     bool isHighlighted() const { return m_highlighted; }
 
+    // An activatable label acts as a button: Tab reaches it, Space clicks it, it draws a focus
+    // ring and assistive technology sees a button (checked while highlighted) with a Press action.
+    void setActivatable(bool on);
+    bool isActivatable() const { return m_activatable; }
+    // What a click does, without the mouse.
+    void click() { emit clicked(); }
+
 signals:
     // A left-button press and release, both inside the label.
     void clicked();
@@ -37,11 +44,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintText(QPaintEvent* event);
+
     QColor m_background = colourFromValue(kButtonFace);
     bool m_highlighted = false;
     bool m_pressed = false;
+    bool m_activatable = false;
 };
 
 } // namespace zc
