@@ -6,12 +6,13 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-QString program(const char* name) { return QStringLiteral(ZC_BIN_DIR "/") + QLatin1String(name); }
+QString program(const char* name) {
+    return QStringLiteral(ZC_BIN_DIR "/") + QLatin1String(name);
+}
 
 QProcessEnvironment withoutDisplay() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -41,12 +42,15 @@ ProgramRun runScript(const QByteArray& script) {
         return r;
     }
     r.exitCode = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    r.out =
+        QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }
 
-QJsonObject parse(const QString& line) { return QJsonDocument::fromJson(line.toUtf8()).object(); }
+QJsonObject parse(const QString& line) {
+    return QJsonDocument::fromJson(line.toUtf8()).object();
+}
 
 TEST(Calculator, WithoutDisplaySaysSoAndExitsOne) {
     QProcess p;
@@ -55,9 +59,65 @@ TEST(Calculator, WithoutDisplaySaysSoAndExitsOne) {
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 1);
-    const QStringList lines = QString::fromUtf8(p.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(p.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines.front().contains(QLatin1String("display")));
+}
+
+struct CommandLineCase {
+    QStringList args;
+    int exitCode;
+    const char* stdoutStart; // nullptr: nothing on standard output
+    bool oneErrorLine;
+};
+
+// --help and --version answer without a display; anything else is refused before one is needed.
+TEST(Calculator, CommandLineWithoutDisplay) {
+    const CommandLineCase cases[] = {
+        {{QStringLiteral("--version")}, 0, "zentorix-calculator " ZC_VERSION "\n", false},
+        {{QStringLiteral("-v")}, 0, "zentorix-calculator " ZC_VERSION "\n", false},
+        {{QStringLiteral("--help")}, 0, "Usage: zentorix-calculator", false},
+        {{QStringLiteral("-h")}, 0, "Usage: zentorix-calculator", false},
+        {{QStringLiteral("--frobnicate")}, 2, nullptr, true},
+        {{QStringLiteral("-x")}, 2, nullptr, true},
+        {{QStringLiteral("notes.txt")}, 2, nullptr, true},
+        {{QStringLiteral("--version"), QStringLiteral("extra")}, 2, nullptr, true},
+        {{QStringLiteral("-platform")}, 2, nullptr, true}, // a Qt option without its value
+    };
+    for (const CommandLineCase& c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        QProcess p;
+        p.setProcessEnvironment(withoutDisplay());
+        p.start(program("zentorix-calculator"), c.args);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), c.exitCode);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        if (c.stdoutStart != nullptr)
+            EXPECT_TRUE(out.startsWith(QString::fromUtf8(c.stdoutStart))) << out.toStdString();
+        else
+            EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+        if (c.oneErrorLine) {
+            EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
+            EXPECT_TRUE(err.startsWith(QLatin1String("zentorix-calculator: ")))
+                << err.toStdString();
+        } else {
+            EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+        }
+    }
+}
+
+// Qt's own options are left to Qt: with one of them the program still goes on
+// to look for a display.
+TEST(Calculator, QtOptionsAreAccepted) {
+    QProcess p;
+    p.setProcessEnvironment(withoutDisplay());
+    p.start(program("zentorix-calculator"), {QStringLiteral("-style"), QStringLiteral("fusion")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QLatin1String("display")));
 }
 
 TEST(CalcScript, RunsOffscreenAndPrintsJsonLines) {
@@ -71,9 +131,12 @@ TEST(CalcScript, RunsOffscreenAndPrintsJsonLines) {
 }
 
 TEST(CalcScript, ErrorsDoNotStopTheRun) {
-    const ProgramRun r = runScript("frobnicate\nclick NoSuchKey\nclick L2BtnHexA\nclick LBtn1\ndump\n");
+    const ProgramRun r =
+        runScript("frobnicate\nclick NoSuchKey\nclick L2BtnHexA\nclick LBtn1\ndump\n");
     ASSERT_EQ(r.out.size(), 4);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(parse(r.out.at(i)).contains(QStringLiteral("error"))) << r.out.at(i).toStdString();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(parse(r.out.at(i)).contains(QStringLiteral("error")))
+            << r.out.at(i).toStdString();
     EXPECT_EQ(parse(r.out.at(3)).value(QStringLiteral("problem")).toString(), QStringLiteral("1"));
 }
 

@@ -20,20 +20,25 @@ namespace zc {
 
 namespace {
 
-constexpr const char* kHelpFiles[5] = {"firstLayerHelp.rtf", "secondLayerHelp.rtf", "thirdLayerHelp.rtf",
-                                       "fourthLayerHelp.rtf", "fifthLayerHelp.rtf"};
+constexpr const char* kHelpFiles[5] = {"firstLayerHelp.rtf", "secondLayerHelp.rtf",
+                                       "thirdLayerHelp.rtf", "fourthLayerHelp.rtf",
+                                       "fifthLayerHelp.rtf"};
 
-#ifndef ZC_HELP_INSTALL_DIR
-#define ZC_HELP_INSTALL_DIR ""
+#ifndef ZC_HELP_FROM_BIN
+#define ZC_HELP_FROM_BIN "../share/zentorix-calculator/help"
 #endif
 
-/// The working directory first, then beside the executable, then the installed data folder.
+/// The working directory first, then the installed data folder found from the
+/// executable's own folder, then beside the executable (the build tree). No
+/// absolute folder is compiled in, so an installed tree can be moved.
 QStringList helpCandidates(const QString& file) {
     QStringList out{QDir::current().filePath(file)};
-    if (QCoreApplication::instance() != nullptr)
-        out << QDir(QCoreApplication::applicationDirPath()).filePath(file);
-    const QString installed = QString::fromUtf8(ZC_HELP_INSTALL_DIR);
-    if (!installed.isEmpty()) out << QDir(installed).filePath(file);
+    if (QCoreApplication::instance() != nullptr) {
+        const QDir bin(QCoreApplication::applicationDirPath());
+        out << QDir::cleanPath(
+            bin.filePath(QStringLiteral(ZC_HELP_FROM_BIN) + QLatin1Char('/') + file));
+        out << bin.filePath(file);
+    }
     return out;
 }
 
@@ -44,7 +49,8 @@ void TCalcForm::loadLayerHelp() {
     const QString file = QString::fromLatin1(kHelpFiles[layer]);
     bool loaded = false;
     QStringList candidates;
-    for (const QString& dir : helpSearchDirs) candidates << QDir(dir).filePath(file);
+    for (const QString& dir : helpSearchDirs)
+        candidates << QDir(dir).filePath(file);
     if (helpSearchDirs.isEmpty()) candidates = helpCandidates(file);
     for (const QString& path : candidates) {
         if (!QFileInfo::exists(path)) continue;
