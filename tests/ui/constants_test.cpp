@@ -108,7 +108,7 @@ protected:
     void SetUp() override {
         for (int i = 0; i < 3; ++i)
             w.form->LBtnNextLayerClick();
-        ASSERT_EQ(w.form->currentLayer, 3);
+        ASSERT_EQ(w.form->currentLayer, Layer::Constants);
     }
     Window w;
 };

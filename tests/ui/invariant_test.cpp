@@ -31,13 +31,13 @@ void changeNumberSystem(TCalcForm& f, std::mt19937& rng) {
 void changeAngle(TCalcForm& f, std::mt19937& rng) { f.L1AnglesGroup->setCurrentIndex(static_cast<int>(rng() % 3)); }
 
 void pickConstant(TCalcForm& f, std::mt19937& rng) {
-    if (f.currentLayer != 3 || f.L4List->count() == 0) return;
+    if (f.currentLayer != Layer::Constants || f.L4List->count() == 0) return;
     f.L4List->setCurrentRow(static_cast<int>(rng() % static_cast<unsigned>(f.L4List->count())));
     f.L4ListClick();
 }
 
 void pickUnits(TCalcForm& f, std::mt19937& rng) {
-    if (f.currentLayer != 2 || f.LListFrom->count() == 0) return;
+    if (f.currentLayer != Layer::Conversion || f.LListFrom->count() == 0) return;
     f.LListFrom->setCurrentRow(static_cast<int>(rng() % static_cast<unsigned>(f.LListFrom->count())));
     f.LListTo->setCurrentRow(static_cast<int>(rng() % static_cast<unsigned>(f.LListTo->count())));
 }
@@ -45,7 +45,7 @@ void pickUnits(TCalcForm& f, std::mt19937& rng) {
 /// The quantity keys exist only on the financial layer's panel.
 template <void (TCalcForm::*H)()>
 void financial(TCalcForm& f, std::mt19937&) {
-    if (f.currentLayer == 4) (f.*H)();
+    if (f.currentLayer == Layer::Financial) (f.*H)();
 }
 
 void clearHistory(TCalcForm& f, std::mt19937&) { f.LHistoryREditMouseDown(Qt::LeftButton, true); }
@@ -90,7 +90,7 @@ TEST(EntryInvariant, HoldsOverRandomSessions) {
             ASSERT_LE(f.exprLen, kMaxCodeChars) << "seed " << seed << " step " << step;
             // The financial layer keeps its stored values' labels in the problem,
             // outside the code text; there the records cover more than the code.
-            if (f.solved || f.currentLayer == 4) continue;
+            if (f.solved || f.currentLayer == Layer::Financial) continue;
             const QString problem = f.LOutputREdit->toPlainText();
             ASSERT_EQ(total(f.undoStack, &lastOperandLength::codeChars), f.exprLen)
                 << "seed " << seed << " step " << step << " action " << a;

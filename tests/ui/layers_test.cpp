@@ -91,13 +91,13 @@ TEST(Layers, MainNextLayerKeyHiddenInConversionAndConstants) {
     Window w;
     w.run("click LBtnNextLayer\nclick LBtnNextLayer");
     EXPECT_FALSE(w.run("click LBtnNextLayer").isEmpty()); // refused: not visible
-    EXPECT_EQ(w.form->currentLayer, 2);
+    EXPECT_EQ(w.form->currentLayer, Layer::Conversion);
     w.run("click L3BtnNextLayer");
     EXPECT_FALSE(w.run("click LBtnNextLayer").isEmpty());
     EXPECT_FALSE(w.run("click L3BtnNextLayer").isEmpty());
-    EXPECT_EQ(w.form->currentLayer, 3);
+    EXPECT_EQ(w.form->currentLayer, Layer::Constants);
     w.run("click L4BtnNextLayer");
-    EXPECT_EQ(w.form->currentLayer, 4);
+    EXPECT_EQ(w.form->currentLayer, Layer::Financial);
 }
 
 class LayerSwitch : public ::testing::TestWithParam<Scenario> {};

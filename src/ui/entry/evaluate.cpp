@@ -37,7 +37,7 @@ void TCalcForm::balanceBrackets(std::string_view code) {
 void TCalcForm::LBtnEqualClick() {
     textRaise = 0;
     if (exprLen == 0 || helpVisible) return;
-    const bool conversion = currentLayer == 2;
+    const bool conversion = currentLayer == Layer::Conversion;
     if (solved && !conversion) {
         undoStack.clear();
         return;
@@ -65,7 +65,7 @@ void TCalcForm::LBtnEqualClick() {
     std::string output;
     bool evaluated = false;
     try {
-        if (currentLayer == 1) {
+        if (currentLayer == Layer::Programmer) {
             output = evaluateIntegerProblem(code);
         } else {
             double value = evaluateCode(code, angleMode());

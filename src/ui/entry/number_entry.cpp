@@ -11,7 +11,7 @@
 namespace zc {
 
 void TCalcForm::digitKey(char digit) {
-    if (currentLayer == 1) {
+    if (currentLayer == Layer::Programmer) {
         const int ns = numberSystem();
         if (ns == 3 && digit >= '2') return;            // BIN
         if (ns == 2 && (digit == '8' || digit == '9')) return; // OCT
@@ -31,7 +31,7 @@ void TCalcForm::LBtn8Click() { digitKey('8'); }
 void TCalcForm::LBtn9Click() { digitKey('9'); }
 
 void TCalcForm::LBtnDotClick() {
-    if (currentLayer == 1) return;
+    if (currentLayer == Layer::Programmer) return;
     // The engine reads ".5" only as "0.5": the hidden "0" lives in the code text alone.
     const int base = solved ? 0 : exprLen;
     const char last = base > 0 ? expr[static_cast<std::size_t>(base - 1)] : '\0';
@@ -49,7 +49,7 @@ void TCalcForm::LBtnDotClick() {
 }
 
 void TCalcForm::LBtn10toXClick() {
-    if (currentLayer == 1) return;
+    if (currentLayer == Layer::Programmer) return;
     // One more for the ")" that "=" may add to close the exponent.
     if (!fitsAfterRule(5, 1)) return;
     startValueRule();
@@ -79,7 +79,7 @@ void TCalcForm::L1BtnPlusMinusClick() {
     if (undoStack.empty() || solved) return;
     // In the financial layer the stored values stay as they are: only what was
     // typed since the last stored value (after its label record) is negated.
-    const bool finance = currentLayer == 4;
+    const bool finance = currentLayer == Layer::Financial;
     std::size_t prefix = 0;
     if (finance) {
         for (std::size_t i = undoStack.size(); i-- > 0;) {

@@ -42,7 +42,7 @@ void TCalcForm::L1BtnInverseClick() {
 
 void TCalcForm::L1BtnSqrClick() {
     // The integer engine has no square: the key is ignored there like the point key.
-    if (currentLayer == 1) return;
+    if (currentLayer == Layer::Programmer) return;
     if (solved || !fitsAfterRule(1, 4)) return;
     appendBoth(QStringLiteral("2"), textRaise + 60);
     appendCode("q");

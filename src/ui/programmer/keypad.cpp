@@ -30,7 +30,7 @@ void TCalcForm::programmerOperatorKey(bool programmerOnly, const QString& displa
     operatorRule();
     // The keyboard reaches these keys in every layer; the previous result is
     // re-entered first, the operator itself only in the programmer layer.
-    if (programmerOnly && currentLayer != 1) return;
+    if (programmerOnly && currentLayer != Layer::Programmer) return;
     solved = false;
     appendBoth(display, textRaise);
     appendCode(std::string_view(&code, 1));

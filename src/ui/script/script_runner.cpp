@@ -358,7 +358,7 @@ QJsonObject ScriptRunner::dump() const {
     QJsonArray undo;
     for (const auto& r : f.undoStack) undo.append(QJsonArray{r.codeChars, r.displayChars});
     o.insert(QStringLiteral("undo"), undo);
-    o.insert(QStringLiteral("layer"), f.currentLayer);
+    o.insert(QStringLiteral("layer"), static_cast<int>(f.currentLayer));
     o.insert(QStringLiteral("helpVisible"), f.helpVisible);
     o.insert(QStringLiteral("hypMode"), f.hypMode);
     o.insert(QStringLiteral("exponentOpen"), f.exponentOpen);

@@ -38,7 +38,7 @@ TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
     setFocusPolicy(Qt::StrongFocus);
     buildControls();
 
-    currentLayer = 0;
+    currentLayer = Layer::Scientific;
     exprLen = 0;
     solved = true;
     exponentOpen = false;

@@ -4,6 +4,7 @@
 // one handler per control event; its implementation is split by subsystem
 // (shell/, entry/, display/, programmer/, units/, constants/, finance/, dms/).
 
+#include "core/calculator/layer.h"
 #include "core/text/number_text.h"
 
 #include <QHash>
@@ -53,7 +54,7 @@ public:
     ~TCalcForm() override;
 
     // --- calculator state -------------------------------------------------
-    int currentLayer = 0;
+    Layer currentLayer = Layer::Scientific;
     std::string expr; // code text; only the first exprLen characters are in use
     int exprLen = 0;
     bool solved = true;
@@ -151,6 +152,9 @@ public:
     void WebSiteAccessClick();
     void LBtnNextLayerClick();
     void L3BtnNextLayerClick();
+    /// What entering the conversion and the constants layer selects.
+    void enterConversionLayer();
+    void enterConstantsLayer();
     void L4BtnHelpClick();
     void loadLayerHelp();
     void scrollHelpToTop();

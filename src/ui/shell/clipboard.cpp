@@ -21,7 +21,7 @@ QString TCalcForm::solutionNumber() const {
     static const QRegularExpression decimal(
         QStringLiteral("^-?[0-9][0-9,]*(\\.[0-9]*)?([eE][-+]?[0-9]+)?$"));
     static const QRegularExpression digits(QStringLiteral("^[0-9A-F][0-9A-F,]*$"));
-    const QRegularExpression& number = currentLayer == 1 ? digits : decimal;
+    const QRegularExpression& number = currentLayer == Layer::Programmer ? digits : decimal;
     if (!number.match(text).hasMatch()) return {};
     text.remove(QLatin1Char(','));
     return text;

@@ -3,6 +3,7 @@
 
 #include "ui/display/rich_text.h"
 #include "ui/shell/calc_form.h"
+#include "ui/shell/layer_table.h"
 #include "ui/toolkit/image_key.h"
 #include "ui/toolkit/key_glyph.h"
 #include "ui/toolkit/rich_pane.h"
@@ -19,10 +20,6 @@
 namespace zc {
 
 namespace {
-
-constexpr const char* kHelpFiles[5] = {"firstLayerHelp.rtf", "secondLayerHelp.rtf",
-                                       "thirdLayerHelp.rtf", "fourthLayerHelp.rtf",
-                                       "fifthLayerHelp.rtf"};
 
 #ifndef ZC_HELP_FROM_BIN
 #define ZC_HELP_FROM_BIN "../share/zentorix-calculator/help"
@@ -45,8 +42,7 @@ QStringList helpCandidates(const QString& file) {
 } // namespace
 
 void TCalcForm::loadLayerHelp() {
-    const int layer = (currentLayer >= 0 && currentLayer < 5) ? currentLayer : 0;
-    const QString file = QString::fromLatin1(kHelpFiles[layer]);
+    const QString file = QString::fromLatin1(layerRow(currentLayer).helpFile);
     bool loaded = false;
     QStringList candidates;
     for (const QString& dir : helpSearchDirs)

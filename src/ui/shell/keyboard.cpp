@@ -15,9 +15,8 @@ using F = TCalcForm;
 using Handler = void (TCalcForm::*)();
 
 // Layers in which an entry of the key table applies, one bit per layer.
-constexpr unsigned kScientific = 1u << 0;
-constexpr unsigned kProgrammer = 1u << 1;
-constexpr unsigned kEveryLayer = 0x1fu;
+constexpr unsigned kScientific = layerBit(Layer::Scientific);
+constexpr unsigned kProgrammer = layerBit(Layer::Programmer);
 
 struct KeyAction {
     Handler handler = nullptr; // nullptr: nothing happens
@@ -114,18 +113,18 @@ void TCalcForm::FormKeyDown(int key, bool shift, bool ctrl) {
         return;
     }
     if (key >= kVkF2 && key <= kVkF4) {
-        if (currentLayer == 0) L1AnglesGroup->setCurrentIndex(key - kVkF2);
+        if (currentLayer == Layer::Scientific) L1AnglesGroup->setCurrentIndex(key - kVkF2);
         return;
     }
     if (key >= kVkF5 && key <= kVkF8) {
-        if (currentLayer == 1) {
+        if (currentLayer == Layer::Programmer) {
             // Setting the selection from code runs no handler: the problem is converted once.
             L2NumberSysGroup->setCurrentIndex(key - kVkF5);
             L2NumberSysGroupChange(key - kVkF5);
         }
         return;
     }
-    const unsigned layer = 1u << currentLayer;
+    const unsigned layer = layerBit(currentLayer);
     for (const KeyRow& row : kKeyTable) {
         if (row.code != key) continue;
         const KeyAction& action = shift ? row.shifted : row.plain;

@@ -1,12 +1,46 @@
 // SPDX-License-Identifier: MIT
-// The next-layer keys: one cycle through the five layers.
+// The layers and the next-layer keys: one cycle through the five layers.
 
 #include "ui/shell/calc_form.h"
+#include "ui/shell/layer_table.h"
 #include "ui/toolkit/image_key.h"
-#include "ui/toolkit/radio_group.h"
-#include "ui/toolkit/sub_panel.h"
+
+#include <iterator>
 
 namespace zc {
+
+namespace {
+
+using F = TCalcForm;
+
+// clang-format off
+constexpr LayerRow kLayers[] = {
+    {Layer::Scientific, "L1SubPanel", "firstLayerHelp.rtf", "L1AnglesGroup", "LBtnNextLayer", "LBtnHelp", nullptr},
+    {Layer::Programmer, "L2SubPanel", "secondLayerHelp.rtf", "L2NumberSysGroup", "LBtnNextLayer", "LBtnHelp", nullptr},
+    {Layer::Conversion, "L3SubPanel", "thirdLayerHelp.rtf", nullptr, "L3BtnNextLayer", "L3BtnHelp", &F::enterConversionLayer},
+    {Layer::Constants, "L4SubPanel", "fourthLayerHelp.rtf", nullptr, "L4BtnNextLayer", "L4BtnHelp", &F::enterConstantsLayer},
+    {Layer::Financial, "L5SubPanel", "fifthLayerHelp.rtf", nullptr, "LBtnNextLayer", "LBtnHelp", &F::tvmReset},
+};
+// clang-format on
+
+static_assert(std::size(kLayers) == static_cast<std::size_t>(kLayerCount));
+
+constexpr bool rowsInLayerOrder() {
+    for (int i = 0; i < kLayerCount; ++i)
+        if (kLayers[i].layer != static_cast<Layer>(i)) return false;
+    return true;
+}
+static_assert(rowsInLayerOrder(), "one row per layer, in layer order");
+
+bool sameName(const char* a, const char* b) {
+    return a != nullptr && b != nullptr && QLatin1String(a) == QLatin1String(b);
+}
+
+} // namespace
+
+const LayerRow& layerRow(Layer layer) {
+    return kLayers[static_cast<int>(layer)];
+}
 
 void TCalcForm::LBtnNextLayerClick() {
     // A keyboard user cycling the layers keeps the focus on the next-layer key of each layer.
@@ -15,57 +49,35 @@ void TCalcForm::LBtnNextLayerClick() {
                                 focus->objectName().endsWith(QLatin1String("NextLayer"));
     textRaise = 0;
     LBtnAcClick();
-    const int next = (currentLayer + 1) % 5;
-    switch (next) {
-    case 0:
-        L5SubPanel->hide();
-        LBtnNextLayer->show();
-        L1AnglesGroup->show();
-        L1SubPanel->show();
-        break;
-    case 1:
-        L1SubPanel->hide();
-        L1AnglesGroup->hide();
-        L2NumberSysGroup->show();
-        L2SubPanel->show();
-        break;
-    case 2:
-        unitCategory = 3;
-        LLabelDistClick();
-        LBtnNextLayer->hide();
-        L2NumberSysGroup->hide();
-        L2SubPanel->hide();
-        L3SubPanel->show();
-        break;
-    case 3:
-        constGroup = 0;
-        L4LabelUniversalClick();
-        L3SubPanel->hide();
-        L4SubPanel->show();
-        break;
-    case 4:
-        tvmReset();
-        LBtnNextLayer->show();
-        L4SubPanel->hide();
-        L5SubPanel->show();
-        break;
-    default:
-        break;
+    const LayerRow& row = layerRow(nextLayer(currentLayer));
+    if (row.enter != nullptr) (this->*row.enter)();
+    // Only what the new layer uses stays on show: its band, its group and its
+    // next-layer key (the bands of the conversion and constants layers carry their own).
+    for (const LayerRow& other : kLayers) {
+        if (other.layer != row.layer) control(QLatin1String(other.subPanel))->hide();
+        if (other.group != nullptr && !sameName(other.group, row.group))
+            control(QLatin1String(other.group))->hide();
     }
-    currentLayer = next;
+    LBtnNextLayer->setVisible(sameName(row.nextLayerKey, "LBtnNextLayer"));
+    if (row.group != nullptr) control(QLatin1String(row.group))->show();
+    control(QLatin1String(row.subPanel))->show();
+    currentLayer = row.layer;
     loadLayerHelp();
-    // The conversion and constants panels cover the main help key with their own.
-    LBtnHelp->setCovered(next == 2 || next == 3);
-    if (nextKeyFocused) {
-        for (const char* name : {"LBtnNextLayer", "L3BtnNextLayer", "L4BtnNextLayer"}) {
-            QWidget* key = control(QString::fromLatin1(name));
-            if (key->isVisible()) key->setFocus(Qt::TabFocusReason);
-        }
-    }
+    // The conversion and constants bands cover the main help key with their own.
+    LBtnHelp->setCovered(!sameName(row.helpKey, "LBtnHelp"));
+    if (nextKeyFocused) control(QLatin1String(row.nextLayerKey))->setFocus(Qt::TabFocusReason);
 }
 
 void TCalcForm::L3BtnNextLayerClick() {
     LBtnNextLayerClick();
+}
+
+void TCalcForm::enterConversionLayer() {
+    LLabelDistClick();
+}
+
+void TCalcForm::enterConstantsLayer() {
+    L4LabelUniversalClick();
 }
 
 } // namespace zc
