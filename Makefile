@@ -7,7 +7,7 @@ PKG_BUILD  ?= build-release
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-asan bench fuzz package clean
+.PHONY: all deps configure build run test test-asan bench fuzz package format format-check clean
 
 all: build
 
@@ -31,6 +31,13 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZC_SANITIZE=ON $(CMAKE_ARGS)
 	@cmake --build $(ASAN_BUILD)
 	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
+
+# Every C++ file in the project's own style (.clang-format).
+SOURCES = git ls-files '*.cpp' '*.h'
+format: deps
+	@$(SOURCES) | xargs clang-format -i
+format-check: deps
+	@$(SOURCES) | xargs clang-format --dry-run -Werror
 
 bench: build
 	$(BUILD)/bin/calc-bench

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fontconfig
-          desktop-file-utils appstream groff-base dpkg-dev file lintian)
+          desktop-file-utils appstream groff-base dpkg-dev file lintian clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QTest>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -23,7 +22,8 @@ void BM_KeyAfterLongHistory(benchmark::State& state) {
     zc::TCalcForm form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) state.SkipWithError("window not exposed");
-    for (int i = 0; i < state.range(0); ++i) evaluateOnce(form);
+    for (int i = 0; i < state.range(0); ++i)
+        evaluateOnce(form);
     QCoreApplication::processEvents();
     for (auto _ : state) {
         evaluateOnce(form);
@@ -31,14 +31,19 @@ void BM_KeyAfterLongHistory(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * 4);
 }
-BENCHMARK(BM_KeyAfterLongHistory)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_KeyAfterLongHistory)
+    ->Arg(10)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(2000);
 
 // DEL and AC also work from the end of a long history.
 void BM_EditAfterLongHistory(benchmark::State& state) {
     zc::TCalcForm form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) state.SkipWithError("window not exposed");
-    for (int i = 0; i < state.range(0); ++i) evaluateOnce(form);
+    for (int i = 0; i < state.range(0); ++i)
+        evaluateOnce(form);
     for (auto _ : state) {
         form.LBtn1Click();
         form.LBtnPlusClick();
@@ -47,7 +52,11 @@ void BM_EditAfterLongHistory(benchmark::State& state) {
         QCoreApplication::processEvents();
     }
 }
-BENCHMARK(BM_EditAfterLongHistory)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_EditAfterLongHistory)
+    ->Arg(10)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(2000);
 
 // Constructing and showing the window.
 void BM_WindowStart(benchmark::State& state) {

@@ -177,19 +177,19 @@ TEST_P(AgreesWithDefinition, WithinOnePartInAMillion) {
     EXPECT_NEAR(convertUnits(c.category, 1, c.from, c.to), c.expected, 1e-6 * c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Factors, AgreesWithDefinition,
-    ::testing::Values(
-        // 1 pc = 648000/pi AU; the kilometre is the distance base.
-        DefinitionCase{"ParsecInKilometres", 3, 16, 3, 30856775814913.673},
-        DefinitionCase{"ParsecInAstronomicalUnits", 3, 16, 14, 206264.80624709636},
-        // 1 mi/min = 1609.344 m / 60 s.
-        DefinitionCase{"MilePerMinuteInMetresPerSecond", 8, 19, 0, 26.8224},
-        DefinitionCase{"MilePerHourInMilesPerMinute", 8, 18, 19, 1.0 / 60.0},
-        // 1 ft*lbf = 0.3048 m * 4.4482216152605 N.
-        DefinitionCase{"FootPoundForceInJoules", 10, 3, 0, 1.3558179483314004},
-        DefinitionCase{"FootPoundForceInErgs", 10, 3, 2, 13558179.483314004}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Factors, AgreesWithDefinition,
+                         ::testing::Values(
+                             // 1 pc = 648000/pi AU; the kilometre is the distance base.
+                             DefinitionCase{"ParsecInKilometres", 3, 16, 3, 30856775814913.673},
+                             DefinitionCase{"ParsecInAstronomicalUnits", 3, 16, 14,
+                                            206264.80624709636},
+                             // 1 mi/min = 1609.344 m / 60 s.
+                             DefinitionCase{"MilePerMinuteInMetresPerSecond", 8, 19, 0, 26.8224},
+                             DefinitionCase{"MilePerHourInMilesPerMinute", 8, 18, 19, 1.0 / 60.0},
+                             // 1 ft*lbf = 0.3048 m * 4.4482216152605 N.
+                             DefinitionCase{"FootPoundForceInJoules", 10, 3, 0, 1.3558179483314004},
+                             DefinitionCase{"FootPoundForceInErgs", 10, 3, 2, 13558179.483314004}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // 0 C passes through 273.15 K, which is not exact in binary, so the freezing
 // point lands a hair below 32 F rather than on it.

@@ -60,8 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GroupCase{"PlusSign", "+1234", "+1,234"},
                       GroupCase{"ThreeDigits", "123.4567", nullptr},
                       GroupCase{"NegativeThreeDigits", "-123", nullptr},
-                      GroupCase{"ENotation", "1e+21", nullptr},
-                      GroupCase{"Hex", "FFFF", "F,FFF"},
+                      GroupCase{"ENotation", "1e+21", nullptr}, GroupCase{"Hex", "FFFF", "F,FFF"},
                       GroupCase{"Binary", "11111111", "11,111,111"},
                       GroupCase{"SixDigits", "123456", "123,456"}),
     [](const auto& info) { return std::string(info.param.name); });

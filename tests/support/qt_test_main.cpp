@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -13,7 +12,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const QByteArray dir = QDir::tempPath().toUtf8() + "/zc-test-runtime";
         QDir().mkpath(QString::fromUtf8(dir));
-        QFile::setPermissions(QString::fromUtf8(dir), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(QString::fromUtf8(dir), QFileDevice::ReadOwner |
+                                                          QFileDevice::WriteOwner |
+                                                          QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir);
     }
     ::testing::InitGoogleTest(&argc, argv);

@@ -123,7 +123,8 @@ TEST(ConversionBound, EqualsOnAFullCodeTextStaysWithinTheBound) {
     for (int press = 0; press < 2; ++press) {
         f.LBtnEqualClick();
         EXPECT_LE(f.exprLen, kMaxCodeChars) << "press " << press;
-        EXPECT_EQ(w.state().value("solution").toString().toStdString(), "1 [mm] ") << "press " << press;
+        EXPECT_EQ(w.state().value("solution").toString().toStdString(), "1 [mm] ")
+            << "press " << press;
     }
 }
 

@@ -17,8 +17,7 @@ namespace {
 
 using Action = void (*)(TCalcForm&, std::mt19937&);
 
-template <void (TCalcForm::*H)()>
-void call(TCalcForm& f, std::mt19937&) {
+template <void (TCalcForm::*H)()> void call(TCalcForm& f, std::mt19937&) {
     (f.*H)();
 }
 
@@ -28,7 +27,9 @@ void changeNumberSystem(TCalcForm& f, std::mt19937& rng) {
     f.L2NumberSysGroupChange(ns);
 }
 
-void changeAngle(TCalcForm& f, std::mt19937& rng) { f.L1AnglesGroup->setCurrentIndex(static_cast<int>(rng() % 3)); }
+void changeAngle(TCalcForm& f, std::mt19937& rng) {
+    f.L1AnglesGroup->setCurrentIndex(static_cast<int>(rng() % 3));
+}
 
 void pickConstant(TCalcForm& f, std::mt19937& rng) {
     if (f.currentLayer != Layer::Constants || f.L4List->count() == 0) return;
@@ -38,17 +39,19 @@ void pickConstant(TCalcForm& f, std::mt19937& rng) {
 
 void pickUnits(TCalcForm& f, std::mt19937& rng) {
     if (f.currentLayer != Layer::Conversion || f.LListFrom->count() == 0) return;
-    f.LListFrom->setCurrentRow(static_cast<int>(rng() % static_cast<unsigned>(f.LListFrom->count())));
+    f.LListFrom->setCurrentRow(
+        static_cast<int>(rng() % static_cast<unsigned>(f.LListFrom->count())));
     f.LListTo->setCurrentRow(static_cast<int>(rng() % static_cast<unsigned>(f.LListTo->count())));
 }
 
 /// The quantity keys exist only on the financial layer's panel.
-template <void (TCalcForm::*H)()>
-void financial(TCalcForm& f, std::mt19937&) {
+template <void (TCalcForm::*H)()> void financial(TCalcForm& f, std::mt19937&) {
     if (f.currentLayer == Layer::Financial) (f.*H)();
 }
 
-void clearHistory(TCalcForm& f, std::mt19937&) { f.LHistoryREditMouseDown(Qt::LeftButton, true); }
+void clearHistory(TCalcForm& f, std::mt19937&) {
+    f.LHistoryREditMouseDown(Qt::LeftButton, true);
+}
 
 // clang-format off
 const Action kActions[] = {
@@ -94,8 +97,10 @@ TEST(EntryInvariant, HoldsOverRandomSessions) {
             const QString problem = f.LOutputREdit->toPlainText();
             ASSERT_EQ(total(f.undoStack, &lastOperandLength::codeChars), f.exprLen)
                 << "seed " << seed << " step " << step << " action " << a;
-            ASSERT_EQ(total(f.undoStack, &lastOperandLength::displayChars), paneLength(f.LOutputREdit))
-                << "seed " << seed << " step " << step << " action " << a << " problem " << problem.toStdString();
+            ASSERT_EQ(total(f.undoStack, &lastOperandLength::displayChars),
+                      paneLength(f.LOutputREdit))
+                << "seed " << seed << " step " << step << " action " << a << " problem "
+                << problem.toStdString();
             ASSERT_TRUE(f.LHistoryREdit->toPlainText().endsWith(problem))
                 << "seed " << seed << " step " << step << " action " << a;
         }

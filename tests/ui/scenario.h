@@ -10,9 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 
@@ -24,7 +22,9 @@ struct Scenario {
     const char* expect; // a JSON object with the dump fields to compare
 };
 
-inline void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
+inline void PrintTo(const Scenario& s, std::ostream* os) {
+    *os << s.name;
+}
 
 /// A shown window with its script driver.
 class Window {
@@ -39,7 +39,8 @@ public:
     QStringList run(const char* script) {
         QStringList out;
         const QStringList lines = QString::fromUtf8(script).split(QLatin1Char('\n'));
-        for (const QString& line : lines) out << runner->run(line);
+        for (const QString& line : lines)
+            out << runner->run(line);
         return out;
     }
 
@@ -58,7 +59,8 @@ inline void expectState(const QJsonObject& state, const char* expect) {
     for (auto it = want.begin(); it != want.end(); ++it) {
         const QJsonValue got = state.value(it.key());
         const auto text = [](const QJsonValue& v) {
-            return QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)).toStdString();
+            return QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact))
+                .toStdString();
         };
         EXPECT_EQ(text(got), text(it.value())) << "field " << it.key().toStdString();
     }

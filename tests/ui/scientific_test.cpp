@@ -10,7 +10,9 @@ namespace {
 
 class Scientific : public ::testing::TestWithParam<Scenario> {};
 
-TEST_P(Scientific, KeysBuildAndEvaluate) { runScenario(GetParam()); }
+TEST_P(Scientific, KeysBuildAndEvaluate) {
+    runScenario(GetParam());
+}
 
 // clang-format off
 const Scenario kEntry[] = {
@@ -160,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(Dms, Scientific, ::testing::ValuesIn(kDms),
 TEST(CodeBuffer, KeyThatWouldOverflowIsRefused) {
     Window w;
     w.form->LBtn1Click();
-    for (int i = 1; i < kMaxCodeChars; ++i) w.form->LBtn2Click();
+    for (int i = 1; i < kMaxCodeChars; ++i)
+        w.form->LBtn2Click();
     ASSERT_EQ(w.form->exprLen, kMaxCodeChars);
     const std::size_t records = w.form->undoStack.size();
     w.form->LBtn3Click();
@@ -177,7 +180,8 @@ TEST(CodeBuffer, KeyThatWouldOverflowIsRefused) {
 
 TEST(CodeBuffer, PointAfterADigitNeedsOneCharacter) {
     Window w;
-    for (int i = 0; i < kMaxCodeChars - 1; ++i) w.form->LBtn1Click();
+    for (int i = 0; i < kMaxCodeChars - 1; ++i)
+        w.form->LBtn1Click();
     w.form->LBtnDotClick();
     EXPECT_EQ(w.form->exprLen, kMaxCodeChars);
     EXPECT_EQ(w.form->codeText().back(), '.');
@@ -189,7 +193,8 @@ TEST(CodeBuffer, RefusedPlusMinusLeavesTheExponentOpen) {
     Window w;
     w.form->LBtn2Click();
     w.form->L1BtnXtoYClick();
-    while (w.form->exprLen < kMaxCodeChars - 2) w.form->LBtn1Click();
+    while (w.form->exprLen < kMaxCodeChars - 2)
+        w.form->LBtn1Click();
     ASSERT_TRUE(w.form->exponentOpen);
     w.form->L1BtnPlusMinusClick();
     EXPECT_TRUE(w.form->exponentOpen);
@@ -198,7 +203,8 @@ TEST(CodeBuffer, RefusedPlusMinusLeavesTheExponentOpen) {
 
 TEST(CodeBuffer, ClosingAnExponentStaysWithinTheBuffer) {
     Window w;
-    while (w.form->exprLen < kMaxCodeChars - 4) w.form->LBtn1Click();
+    while (w.form->exprLen < kMaxCodeChars - 4)
+        w.form->LBtn1Click();
     w.form->LBtn10toXClick(); // needs four characters and one more for the closing bracket
     EXPECT_FALSE(w.form->exponentOpen);
     w.form->LBtnDelClick();

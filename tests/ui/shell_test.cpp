@@ -8,12 +8,12 @@
 #include "ui/toolkit/rich_pane.h"
 
 #include <QDir>
-#include <QMouseEvent>
-#include <QWindow>
 #include <QFile>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QWindow>
 
 namespace zc::test {
 namespace {
@@ -30,14 +30,16 @@ TEST(LinkLine, TenStepColourCycleAndAlternatingSites) {
     const QString pellinor = QStringLiteral("Pellinor - 160+ Currencies Converter");
     EXPECT_EQ(w.form->WebSiteAccess->text(), zentorix);
     EXPECT_TRUE(w.form->WebSiteAccess->hint().isEmpty());
-    const Tick ticks[] = {{1, "P", 0x00FFFF}, {2, "Z", 0x808000}, {3, "P", 0xFF00FF}, {4, "Z", 0x0000FF},
-                          {5, "P", 0x00FF00}, {6, "Z", 0x800080}, {7, "P", 0x008080}, {8, "Z", 0x000080},
-                          {9, "P", 0xFF0000}, {10, "Z", 0xFF0000}, {11, "P", 0x00FFFF}};
+    const Tick ticks[] = {{1, "P", 0x00FFFF},  {2, "Z", 0x808000}, {3, "P", 0xFF00FF},
+                          {4, "Z", 0x0000FF},  {5, "P", 0x00FF00}, {6, "Z", 0x800080},
+                          {7, "P", 0x008080},  {8, "Z", 0x000080}, {9, "P", 0xFF0000},
+                          {10, "Z", 0xFF0000}, {11, "P", 0x00FFFF}};
     for (const Tick& t : ticks) {
         w.run("tick");
         const QJsonObject link = w.state().value(QStringLiteral("link")).toObject();
         const bool currency = t.caption[0] == 'P';
-        EXPECT_EQ(link.value(QStringLiteral("caption")).toString(), currency ? pellinor : zentorix) << "tick " << t.tick;
+        EXPECT_EQ(link.value(QStringLiteral("caption")).toString(), currency ? pellinor : zentorix)
+            << "tick " << t.tick;
         EXPECT_EQ(link.value(QStringLiteral("hint")).toString(),
                   currency ? QStringLiteral("Click to access to Pellinor web site")
                            : QStringLiteral("Click to access to Zentorix web site"))
@@ -49,11 +51,19 @@ TEST(LinkLine, TenStepColourCycleAndAlternatingSites) {
 TEST(LinkLine, ClickOpensTheNamedSiteAndTurnsGreen) {
     Window w;
     w.run("click WebSiteAccess");
-    expectState(w.state(), R"j({"opened":"https://zentorix.example/","link":{"caption":"Zentorix - Best Math Tools On Earth!","hint":"","colour":32768}})j");
+    expectState(
+        w.state(),
+        R"j({"opened":"https://zentorix.example/","link":{"caption":"Zentorix - Best Math Tools On Earth!","hint":"","colour":32768}})j");
     w.run("tick\nclick WebSiteAccess");
-    EXPECT_EQ(w.state().value(QStringLiteral("opened")).toString(), QStringLiteral("https://pellinor.example/"));
+    EXPECT_EQ(w.state().value(QStringLiteral("opened")).toString(),
+              QStringLiteral("https://pellinor.example/"));
     w.run("tick");
-    EXPECT_EQ(w.state().value(QStringLiteral("link")).toObject().value(QStringLiteral("colour")).toInteger(), 0x808000);
+    EXPECT_EQ(w.state()
+                  .value(QStringLiteral("link"))
+                  .toObject()
+                  .value(QStringLiteral("colour"))
+                  .toInteger(),
+              0x808000);
 }
 
 TEST(CloseKey, HoverPictureChangesOncePerEntryAndExit) {
@@ -109,8 +119,8 @@ TEST(TitleLine, PressDragsTheWindowAndMovingOntoItClearsTheCloseKey) {
     const QPoint before = w.form->pos();
     QTest::mousePress(win, Qt::LeftButton, Qt::NoModifier, onTitle);
     QMouseEvent drag(QEvent::MouseMove, QPointF(onTitle + QPoint(30, 20)),
-                     QPointF(w.form->mapToGlobal(onTitle) + QPoint(30, 20)), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
+                     QPointF(w.form->mapToGlobal(onTitle) + QPoint(30, 20)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.form->control(QStringLiteral("Layer1Panel")), &drag);
     QTest::mouseRelease(win, Qt::LeftButton, Qt::NoModifier, onTitle);
     EXPECT_EQ(w.form->pos(), before + QPoint(30, 20));
@@ -132,21 +142,30 @@ TEST_P(Placement, CentredButNeverAboveTheArea) {
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, Placement,
-    ::testing::Values(PlacementCase{"Centred", QRect(0, 0, 1920, 1080), QSize(253, 606), QPoint(833, 237)},
-                      PlacementCase{"BelowAPanel", QRect(0, 40, 1920, 1040), QSize(253, 606), QPoint(833, 257)},
-                      // Scale 2 on 1920 x 1080: 540 logical pixels with a 28-pixel top panel.
-                      PlacementCase{"TallerThanTheArea", QRect(0, 28, 960, 512), QSize(253, 606), QPoint(353, 28)},
-                      PlacementCase{"SecondScreen", QRect(1920, 0, 1280, 1024), QSize(253, 606), QPoint(2433, 209)}),
+    ::testing::Values(
+        PlacementCase{"Centred", QRect(0, 0, 1920, 1080), QSize(253, 606), QPoint(833, 237)},
+        PlacementCase{"BelowAPanel", QRect(0, 40, 1920, 1040), QSize(253, 606), QPoint(833, 257)},
+        // Scale 2 on 1920 x 1080: 540 logical pixels with a 28-pixel top panel.
+        PlacementCase{"TallerThanTheArea", QRect(0, 28, 960, 512), QSize(253, 606),
+                      QPoint(353, 28)},
+        PlacementCase{"SecondScreen", QRect(1920, 0, 1280, 1024), QSize(253, 606),
+                      QPoint(2433, 209)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HelpPages, ToggleShowsPageAndClosingClearsTheProblem) {
     Window w;
     w.run("click LBtnHelp\ntype 12");
     expectState(w.state(), R"j({"helpVisible":true,"helpGlyph":4})j");
-    EXPECT_TRUE(w.state().value(QStringLiteral("visible")).toArray().contains(QStringLiteral("LHelpREdit")));
-    EXPECT_TRUE(w.state().value(QStringLiteral("help")).toString().contains(QLatin1String("Scientific")));
+    EXPECT_TRUE(w.state()
+                    .value(QStringLiteral("visible"))
+                    .toArray()
+                    .contains(QStringLiteral("LHelpREdit")));
+    EXPECT_TRUE(
+        w.state().value(QStringLiteral("help")).toString().contains(QLatin1String("Scientific")));
     w.run("press Enter\nclick LBtnHelp");
-    expectState(w.state(), R"j({"helpVisible":false,"helpGlyph":3,"problem":"Problem\n","history":"History:\n"})j");
+    expectState(
+        w.state(),
+        R"j({"helpVisible":false,"helpGlyph":3,"problem":"Problem\n","history":"History:\n"})j");
 }
 
 TEST(HelpPages, MissingFileSaysSo) {
@@ -201,7 +220,8 @@ TEST(HelpPages, OpensAtTheTopEveryTime) {
 TEST(HelpPages, ReloadedAtTheTopOnLayerSwitch) {
     Window w;
     w.run("click LBtnHelp");
-    w.form->LHelpREdit->verticalScrollBar()->setValue(w.form->LHelpREdit->verticalScrollBar()->maximum());
+    w.form->LHelpREdit->verticalScrollBar()->setValue(
+        w.form->LHelpREdit->verticalScrollBar()->maximum());
     const QString first = w.form->LHelpREdit->toPlainText();
     w.run("click LBtnNextLayer");
     EXPECT_NE(w.form->LHelpREdit->toPlainText(), first);

@@ -10,7 +10,7 @@ namespace zc {
 
 /// Thrown when an angle is too large (or not finite) for whole seconds in 64 bits.
 class DmsRangeError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

@@ -12,7 +12,7 @@ namespace zc {
 
 /// Thrown for every failure of the integer engine.
 class IntEngineError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

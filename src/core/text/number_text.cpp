@@ -55,7 +55,8 @@ std::optional<std::string> groupThousands(std::string_view text) {
     }
     const std::size_t point = body.find('.');
     const std::string_view integer = body.substr(0, point);
-    const std::string_view rest = point == std::string_view::npos ? std::string_view{} : body.substr(point);
+    const std::string_view rest =
+        point == std::string_view::npos ? std::string_view{} : body.substr(point);
     if (integer.size() <= 3) return std::nullopt;
     std::string out(sign);
     for (std::size_t i = 0; i < integer.size(); ++i) {

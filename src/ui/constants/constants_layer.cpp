@@ -22,10 +22,18 @@ void TCalcForm::selectConstGroup(unsigned group) {
     L4List->fill(items);
 }
 
-void TCalcForm::L4LabelUniversalClick() { selectConstGroup(0); }
-void TCalcForm::L4LabelElectromagneticClick() { selectConstGroup(1); }
-void TCalcForm::L4LabelAtomicNuclearClick() { selectConstGroup(2); }
-void TCalcForm::L4LabelPhysChemClick() { selectConstGroup(3); }
+void TCalcForm::L4LabelUniversalClick() {
+    selectConstGroup(0);
+}
+void TCalcForm::L4LabelElectromagneticClick() {
+    selectConstGroup(1);
+}
+void TCalcForm::L4LabelAtomicNuclearClick() {
+    selectConstGroup(2);
+}
+void TCalcForm::L4LabelPhysChemClick() {
+    selectConstGroup(3);
+}
 
 void TCalcForm::L4ListClick() {
     const int row = L4List->currentRow();

@@ -9,7 +9,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-
 #include <algorithm>
 
 namespace zc {
@@ -27,10 +26,14 @@ void placeCaret(QTextEdit* pane, const QTextCursor& c) {
     if (pane->objectName() != QLatin1String("LHistoryREdit")) pane->setTextCursor(c);
 }
 
-int endPosition(const QTextEdit* pane) { return pane->document()->characterCount() - 1; }
+int endPosition(const QTextEdit* pane) {
+    return pane->document()->characterCount() - 1;
+}
 
 /// Pixels per 60 twips (3 pt) on the pane's screen.
-double levelPixels(const QTextEdit* pane) { return 3.0 * pane->logicalDpiY() / 72.0; }
+double levelPixels(const QTextEdit* pane) {
+    return 3.0 * pane->logicalDpiY() / 72.0;
+}
 
 QTextCharFormat paneFormat(const QTextEdit* pane, quint32 colour, int raise) {
     QTextCharFormat f;
@@ -76,7 +79,8 @@ void resetNewBlocks(QTextCursor& c, int firstBlock) {
     }
 }
 
-void insertAt(QTextEdit* pane, int position, const QString& text, const QTextCharFormat& f, int raise) {
+void insertAt(QTextEdit* pane, int position, const QString& text, const QTextCharFormat& f,
+              int raise) {
     QTextCursor c(pane->document());
     c.setPosition(position);
     const int firstBlock = c.blockNumber();
@@ -94,7 +98,9 @@ void appendRichText(const QString& text, QTextEdit* pane, quint32 colour, int ra
     insertAt(pane, endPosition(pane), text, paneFormat(pane, colour, raise), raise);
 }
 
-void appendPlainRichText(const QString& text, QTextEdit* pane) { appendRichText(text, pane, 0, 0); }
+void appendPlainRichText(const QString& text, QTextEdit* pane) {
+    appendRichText(text, pane, 0, 0);
+}
 
 void appendRichChar(char16_t ch, QTextEdit* pane, quint32 colour, int raise) {
     appendRichText(QString(QChar(ch)), pane, colour, raise);
@@ -153,6 +159,8 @@ void setPaneText(QTextEdit* pane, const QString& text) {
     placeCaret(pane, c);
 }
 
-int paneLength(const QTextEdit* pane) { return endPosition(pane); }
+int paneLength(const QTextEdit* pane) {
+    return endPosition(pane);
+}
 
 } // namespace zc

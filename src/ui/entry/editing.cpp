@@ -8,7 +8,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-
 namespace zc {
 
 void TCalcForm::LBtnDelClick() {
@@ -46,7 +45,8 @@ void TCalcForm::LBtnAcClick() {
 void TCalcForm::LHistoryREditMouseDown(Qt::MouseButton button, bool doubleClick) {
     if (!doubleClick || button != Qt::LeftButton) return;
     LHistoryREdit->clear();
-    appendRichText(QStringLiteral("History:\n"), LHistoryREdit, kHistoryColour, static_cast<int>(textRaise));
+    appendRichText(QStringLiteral("History:\n"), LHistoryREdit, kHistoryColour,
+                   static_cast<int>(textRaise));
     if (solved) return;
     // The history keeps ending with the problem being built, so that DEL, AC
     // and +/- still find it there: copy it back with its raised parts.

@@ -7,7 +7,6 @@
 #include "ui/shell/calc_form.h"
 #include "ui/toolkit/rich_pane.h"
 
-
 namespace zc {
 
 void TCalcForm::appendCode(std::string_view code) {
@@ -30,9 +29,13 @@ void TCalcForm::appendBothChar(char16_t ch, double raise) {
     appendRichChar(ch, LHistoryREdit, kHistoryColour, static_cast<int>(raise));
 }
 
-void TCalcForm::clearProblemPane() { LOutputREdit->clear(); }
+void TCalcForm::clearProblemPane() {
+    LOutputREdit->clear();
+}
 
-void TCalcForm::setSolutionText(const QString& text) { setPaneText(LResultREdit, text); }
+void TCalcForm::setSolutionText(const QString& text) {
+    setPaneText(LResultREdit, text);
+}
 
 void TCalcForm::startValueRule() {
     if (!solved) return;
@@ -68,7 +71,8 @@ void TCalcForm::appendNumberText(std::string_view text) {
     undoStack.push_back(nc.record);
 }
 
-bool TCalcForm::enterStep(int rule, const QString& display, std::string_view code, int displayChars) {
+bool TCalcForm::enterStep(int rule, const QString& display, std::string_view code,
+                          int displayChars) {
     if (rule == 4 && solved) return false;
     if (!fitsAfterRule(static_cast<int>(code.size()), rule)) return false;
     if (rule == 1) startValueRule();

@@ -3,6 +3,7 @@
 // result and keep it for Ans and for a following operator.
 
 #include "core/engine/evaluate.h"
+
 #include "core/text/number_text.h"
 #include "ui/display/rich_text.h"
 #include "ui/shell/calc_form.h"
@@ -18,8 +19,10 @@ namespace {
 int unclosedBrackets(std::string_view code) {
     int open = 0;
     for (const char c : code) {
-        if (c == '(') ++open;
-        else if (c == ')' && open > 0) --open;
+        if (c == '(')
+            ++open;
+        else if (c == ')' && open > 0)
+            --open;
     }
     return open;
 }
@@ -47,8 +50,8 @@ void TCalcForm::LBtnEqualClick() {
         // taken the "p(" back, and a ")" without its "(" would fail the problem.
         // A full code text is evaluated as it stands: the engine closes an
         // open bracket at the end, and the text never grows past its bound.
-        if (expr[static_cast<std::size_t>(exprLen - 1)] != ')' && unclosedBrackets(codeText()) > 0 &&
-            exprLen < kMaxCodeChars)
+        if (expr[static_cast<std::size_t>(exprLen - 1)] != ')' &&
+            unclosedBrackets(codeText()) > 0 && exprLen < kMaxCodeChars)
             appendCode(")");
     } else if (!(conversion && solved)) {
         // A problem converted again was closed on screen by its first "=".

@@ -13,22 +13,42 @@ namespace zc {
 void TCalcForm::digitKey(char digit) {
     if (currentLayer == Layer::Programmer) {
         const int ns = numberSystem();
-        if (ns == 3 && digit >= '2') return;            // BIN
+        if (ns == 3 && digit >= '2') return;                   // BIN
         if (ns == 2 && (digit == '8' || digit == '9')) return; // OCT
     }
     enterStep(1, QString(QLatin1Char(digit)), std::string_view(&digit, 1), 1);
 }
 
-void TCalcForm::LBtn0Click() { digitKey('0'); }
-void TCalcForm::LBtn1Click() { digitKey('1'); }
-void TCalcForm::LBtn2Click() { digitKey('2'); }
-void TCalcForm::LBtn3Click() { digitKey('3'); }
-void TCalcForm::LBtn4Click() { digitKey('4'); }
-void TCalcForm::LBtn5Click() { digitKey('5'); }
-void TCalcForm::LBtn6Click() { digitKey('6'); }
-void TCalcForm::LBtn7Click() { digitKey('7'); }
-void TCalcForm::LBtn8Click() { digitKey('8'); }
-void TCalcForm::LBtn9Click() { digitKey('9'); }
+void TCalcForm::LBtn0Click() {
+    digitKey('0');
+}
+void TCalcForm::LBtn1Click() {
+    digitKey('1');
+}
+void TCalcForm::LBtn2Click() {
+    digitKey('2');
+}
+void TCalcForm::LBtn3Click() {
+    digitKey('3');
+}
+void TCalcForm::LBtn4Click() {
+    digitKey('4');
+}
+void TCalcForm::LBtn5Click() {
+    digitKey('5');
+}
+void TCalcForm::LBtn6Click() {
+    digitKey('6');
+}
+void TCalcForm::LBtn7Click() {
+    digitKey('7');
+}
+void TCalcForm::LBtn8Click() {
+    digitKey('8');
+}
+void TCalcForm::LBtn9Click() {
+    digitKey('9');
+}
 
 void TCalcForm::LBtnDotClick() {
     if (currentLayer == Layer::Programmer) return;
@@ -97,10 +117,11 @@ void TCalcForm::L1BtnPlusMinusClick() {
     const std::size_t tail = undoStack.size() - prefix;
     // Un-negate only while the wrapper of the last negation is still in place,
     // so that no other problem is ever rebuilt from the saved text.
-    const bool wrapped = !code.empty() && code.size() >= wrapper.size() &&
-                         code.compare(0, wrapper.size(), wrapper) == 0 && code.back() == ')' &&
-                         tail >= negateStack.size() + 2 && *tailBegin == lastOperandLength{2, 2} &&
-                         tailBegin[static_cast<std::ptrdiff_t>(negateStack.size() + 1)] == lastOperandLength{1, 1};
+    const bool wrapped =
+        !code.empty() && code.size() >= wrapper.size() &&
+        code.compare(0, wrapper.size(), wrapper) == 0 && code.back() == ')' &&
+        tail >= negateStack.size() + 2 && *tailBegin == lastOperandLength{2, 2} &&
+        tailBegin[static_cast<std::ptrdiff_t>(negateStack.size() + 1)] == lastOperandLength{1, 1};
     const int n = displayCharsOf(tailBegin, undoStack.end());
     std::array<QTextEdit*, 2> panes{LOutputREdit, LHistoryREdit};
     if (!wrapped && exprLen + 3 > kMaxCodeChars) return;
@@ -143,7 +164,8 @@ void TCalcForm::L1BtnPlusMinusClick() {
     }
     std::vector<lastOperandLength> rebuilt(undoStack.begin(), tailBegin);
     rebuilt.insert(rebuilt.end(), negateStack.begin(), negateStack.end());
-    rebuilt.insert(rebuilt.end(), tailBegin + static_cast<std::ptrdiff_t>(negateStack.size() + 2), undoStack.end());
+    rebuilt.insert(rebuilt.end(), tailBegin + static_cast<std::ptrdiff_t>(negateStack.size() + 2),
+                   undoStack.end());
     undoStack = std::move(rebuilt);
     negateStack.clear();
 }

@@ -19,10 +19,18 @@ void TCalcForm::operatorKey(char code, char16_t display) {
     pushRecord(1, 1);
 }
 
-void TCalcForm::LBtnPlusClick() { operatorKey('+', u'+'); }
-void TCalcForm::LBtnMinusClick() { operatorKey('-', u'\u2212'); }
-void TCalcForm::LBtnMulClick() { operatorKey('*', u'\u00D7'); }
-void TCalcForm::LBtnDivClick() { operatorKey('/', u'\u00F7'); }
+void TCalcForm::LBtnPlusClick() {
+    operatorKey('+', u'+');
+}
+void TCalcForm::LBtnMinusClick() {
+    operatorKey('-', u'\u2212');
+}
+void TCalcForm::LBtnMulClick() {
+    operatorKey('*', u'\u00D7');
+}
+void TCalcForm::LBtnDivClick() {
+    operatorKey('/', u'\u00F7');
+}
 
 void TCalcForm::L1BtnXtoYClick() {
     // One more for the ")" that "=" may add to close the exponent.
@@ -59,26 +67,50 @@ void TCalcForm::L1BtnSqrtClick() {
     pushRecord(2, 2);
 }
 
-void TCalcForm::L1BtnPercentClick() { enterStep(1, QStringLiteral("%"), "%", 1); }
-void TCalcForm::L1BtnLogClick() { enterStep(1, QStringLiteral("log("), "l(", 4); }
-void TCalcForm::L1BtnLnClick() { enterStep(1, QStringLiteral("ln("), "n(", 3); }
+void TCalcForm::L1BtnPercentClick() {
+    enterStep(1, QStringLiteral("%"), "%", 1);
+}
+void TCalcForm::L1BtnLogClick() {
+    enterStep(1, QStringLiteral("log("), "l(", 4);
+}
+void TCalcForm::L1BtnLnClick() {
+    enterStep(1, QStringLiteral("ln("), "n(", 3);
+}
 
-void TCalcForm::trigKey(const char* plainDisplay, char plainCode, const char* hypDisplay, char hypCode) {
+void TCalcForm::trigKey(const char* plainDisplay, char plainCode, const char* hypDisplay,
+                        char hypCode) {
     const char* display = hypMode ? hypDisplay : plainDisplay;
     const char code[3] = {hypMode ? hypCode : plainCode, '(', '\0'};
     const QString text = QString::fromLatin1(display);
-    if (enterStep(1, text, std::string_view(code, 2), static_cast<int>(text.size()))) hypMode = false;
+    if (enterStep(1, text, std::string_view(code, 2), static_cast<int>(text.size())))
+        hypMode = false;
 }
 
-void TCalcForm::L1BtnSinClick() { trigKey("sin(", 's', "sinh(", 'b'); }
-void TCalcForm::L1BtnCosClick() { trigKey("cos(", 'c', "cosh(", 'o'); }
-void TCalcForm::L1BtnTanClick() { trigKey("tan(", 't', "tanh(", 'r'); }
-void TCalcForm::L1BtnAsinClick() { trigKey("asin(", 'x', "asinh(", 'u'); }
-void TCalcForm::L1BtnAcosClick() { trigKey("acos(", 'y', "acosh(", 'v'); }
-void TCalcForm::L1BtnAtanClick() { trigKey("atan(", 'z', "atanh(", 'w'); }
+void TCalcForm::L1BtnSinClick() {
+    trigKey("sin(", 's', "sinh(", 'b');
+}
+void TCalcForm::L1BtnCosClick() {
+    trigKey("cos(", 'c', "cosh(", 'o');
+}
+void TCalcForm::L1BtnTanClick() {
+    trigKey("tan(", 't', "tanh(", 'r');
+}
+void TCalcForm::L1BtnAsinClick() {
+    trigKey("asin(", 'x', "asinh(", 'u');
+}
+void TCalcForm::L1BtnAcosClick() {
+    trigKey("acos(", 'y', "acosh(", 'v');
+}
+void TCalcForm::L1BtnAtanClick() {
+    trigKey("atan(", 'z', "atanh(", 'w');
+}
 
-void TCalcForm::L1BtnBrStartClick() { enterStep(1, QStringLiteral("("), "(", 1); }
-void TCalcForm::L1BtnBrEndClick() { enterStep(1, QStringLiteral(")"), ")", 1); }
+void TCalcForm::L1BtnBrStartClick() {
+    enterStep(1, QStringLiteral("("), "(", 1);
+}
+void TCalcForm::L1BtnBrEndClick() {
+    enterStep(1, QStringLiteral(")"), ")", 1);
+}
 
 void TCalcForm::L1BtnDownClick() {
     if (!exponentOpen || solved || !fitsAfterRule(1, 4)) return;
@@ -88,8 +120,12 @@ void TCalcForm::L1BtnDownClick() {
     pushRecord(1, 0);
 }
 
-void TCalcForm::L1BtnHypClick() { hypMode = true; }
+void TCalcForm::L1BtnHypClick() {
+    hypMode = true;
+}
 
-void TCalcForm::L1AnglesGroupChange() { LOutputREdit->setFocus(); }
+void TCalcForm::L1AnglesGroupChange() {
+    LOutputREdit->setFocus();
+}
 
 } // namespace zc

@@ -52,8 +52,12 @@ void TCalcForm::L5BtnP_YRClick() {
 void TCalcForm::tvmKey(const QString& label) {
     if (solved || helpVisible) return;
     const int raise = static_cast<int>(textRaise);
-    const auto toHistory = [&](const QString& s) { appendRichText(s, LHistoryREdit, kHistoryColour, raise); };
-    const auto toProblem = [&](const QString& s) { appendRichText(s, LOutputREdit, kProblemColour, raise); };
+    const auto toHistory = [&](const QString& s) {
+        appendRichText(s, LHistoryREdit, kHistoryColour, raise);
+    };
+    const auto toProblem = [&](const QString& s) {
+        appendRichText(s, LOutputREdit, kProblemColour, raise);
+    };
     const QString separator = QString::fromLatin1(kHistorySeparator);
     const auto endReport = [&] {
         scrollToBottom(LHistoryREdit);
@@ -77,9 +81,15 @@ void TCalcForm::tvmKey(const QString& label) {
             return;
         }
         switch (tvmTarget) {
-        case 0: tvmPV = value; break;
-        case 1: tvmFV = value; break;
-        case 2: tvmPMT = value; break;
+        case 0:
+            tvmPV = value;
+            break;
+        case 1:
+            tvmFV = value;
+            break;
+        case 2:
+            tvmPMT = value;
+            break;
         case 3:
             tvmN = value;
             tvmNGiven = true;
@@ -88,7 +98,9 @@ void TCalcForm::tvmKey(const QString& label) {
             tvmRate = value;
             tvmRateGiven = true;
             break;
-        default: tvmPerYear = value; break;
+        default:
+            tvmPerYear = value;
+            break;
         }
         appendBoth(label, textRaise);
         pushRecord(0, static_cast<int>(label.size()));
@@ -106,11 +118,20 @@ void TCalcForm::tvmKey(const QString& label) {
     double result = 0.0;
     try {
         switch (tvmTarget) {
-        case 0: result = tvmPresentValue(tvmRate, tvmN, tvmFV, tvmPMT, tvmPerYear); break;
-        case 1: result = tvmFutureValue(tvmRate, tvmN, tvmPV, tvmPMT, tvmPerYear); break;
-        case 2: result = tvmPayment(tvmRate, tvmN, tvmFV, tvmPV, tvmPerYear); break;
-        case 3: result = tvmPeriods(tvmRate, tvmFV, tvmPV, tvmPMT, tvmPerYear); break;
-        default: break;
+        case 0:
+            result = tvmPresentValue(tvmRate, tvmN, tvmFV, tvmPMT, tvmPerYear);
+            break;
+        case 1:
+            result = tvmFutureValue(tvmRate, tvmN, tvmPV, tvmPMT, tvmPerYear);
+            break;
+        case 2:
+            result = tvmPayment(tvmRate, tvmN, tvmFV, tvmPV, tvmPerYear);
+            break;
+        case 3:
+            result = tvmPeriods(tvmRate, tvmFV, tvmPV, tvmPMT, tvmPerYear);
+            break;
+        default:
+            break;
         }
     } catch (...) {
         syntaxError();

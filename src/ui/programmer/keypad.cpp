@@ -14,15 +14,31 @@ void TCalcForm::hexDigitKey(char letter) {
     enterStep(1, QString(QLatin1Char(letter)), std::string_view(&letter, 1), 1);
 }
 
-void TCalcForm::L2BtnHexAClick() { hexDigitKey('A'); }
-void TCalcForm::L2BtnHexBClick() { hexDigitKey('B'); }
-void TCalcForm::L2BtnHexCClick() { hexDigitKey('C'); }
-void TCalcForm::L2BtnHexDClick() { hexDigitKey('D'); }
-void TCalcForm::L2BtnHexEClick() { hexDigitKey('E'); }
-void TCalcForm::L2BtnHexFClick() { hexDigitKey('F'); }
+void TCalcForm::L2BtnHexAClick() {
+    hexDigitKey('A');
+}
+void TCalcForm::L2BtnHexBClick() {
+    hexDigitKey('B');
+}
+void TCalcForm::L2BtnHexCClick() {
+    hexDigitKey('C');
+}
+void TCalcForm::L2BtnHexDClick() {
+    hexDigitKey('D');
+}
+void TCalcForm::L2BtnHexEClick() {
+    hexDigitKey('E');
+}
+void TCalcForm::L2BtnHexFClick() {
+    hexDigitKey('F');
+}
 
-void TCalcForm::L2BtnBrStartClick() { enterStep(1, QStringLiteral("("), "(", 1); }
-void TCalcForm::L2BtnBrEndClick() { enterStep(1, QStringLiteral(")"), ")", 1); }
+void TCalcForm::L2BtnBrStartClick() {
+    enterStep(1, QStringLiteral("("), "(", 1);
+}
+void TCalcForm::L2BtnBrEndClick() {
+    enterStep(1, QStringLiteral(")"), ")", 1);
+}
 
 void TCalcForm::programmerOperatorKey(bool programmerOnly, const QString& display, char code,
                                       int displayChars) {
@@ -37,12 +53,24 @@ void TCalcForm::programmerOperatorKey(bool programmerOnly, const QString& displa
     pushRecord(1, displayChars);
 }
 
-void TCalcForm::L2BtnAndClick() { programmerOperatorKey(false, QStringLiteral("&"), '&', 1); }
-void TCalcForm::L2BtnXorClick() { programmerOperatorKey(true, QStringLiteral("^"), '^', 1); }
-void TCalcForm::L2BtnModClick() { programmerOperatorKey(false, QStringLiteral(" mod "), '%', 5); }
-void TCalcForm::L2BtnOrClick() { programmerOperatorKey(true, QStringLiteral("|"), '|', 1); }
-void TCalcForm::L2BtnNotClick() { programmerOperatorKey(true, QStringLiteral("~"), '~', 1); }
-void TCalcForm::L2BtnLshClick() { programmerOperatorKey(true, QStringLiteral("<<"), '<', 2); }
+void TCalcForm::L2BtnAndClick() {
+    programmerOperatorKey(false, QStringLiteral("&"), '&', 1);
+}
+void TCalcForm::L2BtnXorClick() {
+    programmerOperatorKey(true, QStringLiteral("^"), '^', 1);
+}
+void TCalcForm::L2BtnModClick() {
+    programmerOperatorKey(false, QStringLiteral(" mod "), '%', 5);
+}
+void TCalcForm::L2BtnOrClick() {
+    programmerOperatorKey(true, QStringLiteral("|"), '|', 1);
+}
+void TCalcForm::L2BtnNotClick() {
+    programmerOperatorKey(true, QStringLiteral("~"), '~', 1);
+}
+void TCalcForm::L2BtnLshClick() {
+    programmerOperatorKey(true, QStringLiteral("<<"), '<', 2);
+}
 
 std::string TCalcForm::evaluateIntegerProblem(const std::string& code) {
     return evaluateIntProblem(code, numberSystem());
@@ -70,7 +98,9 @@ void TCalcForm::L2NumberSysGroupChange(int index) {
         setPaneText(LOutputREdit, text);
         const auto grouped = groupThousands(converted);
         setSolutionText(grouped ? QString::fromStdString(*grouped) : text);
-        const auto hist = [this](const QString& s) { appendRichText(s, LHistoryREdit, kHistoryColour, 0); };
+        const auto hist = [this](const QString& s) {
+            appendRichText(s, LHistoryREdit, kHistoryColour, 0);
+        };
         hist(QStringLiteral("["));
         hist(QString::fromLatin1(numberSystemName(previousNumberSystem).data(),
                                  static_cast<int>(numberSystemName(previousNumberSystem).size())));
@@ -78,7 +108,8 @@ void TCalcForm::L2NumberSysGroupChange(int index) {
         hist(QStringLiteral("= "));
         hist(text);
         hist(QStringLiteral("["));
-        hist(QString::fromLatin1(numberSystemName(index).data(), static_cast<int>(numberSystemName(index).size())));
+        hist(QString::fromLatin1(numberSystemName(index).data(),
+                                 static_cast<int>(numberSystemName(index).size())));
         hist(QStringLiteral("]"));
         hist(QString::fromLatin1(kHistorySeparator));
         scrollToBottom(LHistoryREdit);

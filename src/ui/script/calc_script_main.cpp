@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QTest>
 #include <QTextStream>
-
 #include <cstdio>
 
 int main(int argc, char** argv) {

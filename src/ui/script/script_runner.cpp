@@ -1,26 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "ui/script/script_runner.h"
 
+#include "ui/display/rich_text.h"
 #include "ui/shell/calc_form.h"
 #include "ui/toolkit/colours.h"
 #include "ui/toolkit/link_label.h"
 #include "ui/toolkit/list_box.h"
 #include "ui/toolkit/radio_group.h"
 #include "ui/toolkit/rich_pane.h"
-#include "ui/display/rich_text.h"
 #include "ui/toolkit/skin_label.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QJsonArray>
-#include <QScrollBar>
 #include <QJsonDocument>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
-
 #include <algorithm>
 
 namespace zc {
@@ -45,27 +44,34 @@ struct CharKey {
 
 // What a US keyboard sends for each printable character under X11.
 constexpr CharKey kUsKeys[] = {
-    {'*', Qt::Key_Asterisk, true},     {'(', Qt::Key_ParenLeft, true},   {')', Qt::Key_ParenRight, true},
-    {'@', Qt::Key_At, true},           {'%', Qt::Key_Percent, true},     {'^', Qt::Key_AsciiCircum, true},
-    {'+', Qt::Key_Plus, true},         {'_', Qt::Key_Underscore, true},  {'~', Qt::Key_AsciiTilde, true},
-    {'|', Qt::Key_Bar, true},          {'!', Qt::Key_Exclam, true},      {'#', Qt::Key_NumberSign, true},
-    {'$', Qt::Key_Dollar, true},       {'&', Qt::Key_Ampersand, true},   {'<', Qt::Key_Less, true},
-    {'>', Qt::Key_Greater, true},      {'?', Qt::Key_Question, true},    {':', Qt::Key_Colon, true},
-    {'"', Qt::Key_QuoteDbl, true},     {'{', Qt::Key_BraceLeft, true},   {'}', Qt::Key_BraceRight, true},
-    {'=', Qt::Key_Equal, false},       {',', Qt::Key_Comma, false},      {'.', Qt::Key_Period, false},
-    {'/', Qt::Key_Slash, false},       {'`', Qt::Key_QuoteLeft, false},  {'\\', Qt::Key_Backslash, false},
-    {'-', Qt::Key_Minus, false},       {';', Qt::Key_Semicolon, false},  {'\'', Qt::Key_Apostrophe, false},
-    {'[', Qt::Key_BracketLeft, false}, {']', Qt::Key_BracketRight, false}, {' ', Qt::Key_Space, false},
+    {'*', Qt::Key_Asterisk, true},     {'(', Qt::Key_ParenLeft, true},
+    {')', Qt::Key_ParenRight, true},   {'@', Qt::Key_At, true},
+    {'%', Qt::Key_Percent, true},      {'^', Qt::Key_AsciiCircum, true},
+    {'+', Qt::Key_Plus, true},         {'_', Qt::Key_Underscore, true},
+    {'~', Qt::Key_AsciiTilde, true},   {'|', Qt::Key_Bar, true},
+    {'!', Qt::Key_Exclam, true},       {'#', Qt::Key_NumberSign, true},
+    {'$', Qt::Key_Dollar, true},       {'&', Qt::Key_Ampersand, true},
+    {'<', Qt::Key_Less, true},         {'>', Qt::Key_Greater, true},
+    {'?', Qt::Key_Question, true},     {':', Qt::Key_Colon, true},
+    {'"', Qt::Key_QuoteDbl, true},     {'{', Qt::Key_BraceLeft, true},
+    {'}', Qt::Key_BraceRight, true},   {'=', Qt::Key_Equal, false},
+    {',', Qt::Key_Comma, false},       {'.', Qt::Key_Period, false},
+    {'/', Qt::Key_Slash, false},       {'`', Qt::Key_QuoteLeft, false},
+    {'\\', Qt::Key_Backslash, false},  {'-', Qt::Key_Minus, false},
+    {';', Qt::Key_Semicolon, false},   {'\'', Qt::Key_Apostrophe, false},
+    {'[', Qt::Key_BracketLeft, false}, {']', Qt::Key_BracketRight, false},
+    {' ', Qt::Key_Space, false},
 };
 
 // The character a US keyboard gives for a key with Shift held.
 constexpr const char* kShiftedDigits = ")!@#$%^&*(";
-constexpr CharKey kShiftedSymbols[] = {{'=', Qt::Key_Plus, true},  {',', Qt::Key_Less, true},
-                                       {'.', Qt::Key_Greater, true}, {'/', Qt::Key_Question, true},
-                                       {'`', Qt::Key_AsciiTilde, true}, {'\\', Qt::Key_Bar, true},
-                                       {'-', Qt::Key_Underscore, true}, {';', Qt::Key_Colon, true},
-                                       {'\'', Qt::Key_QuoteDbl, true}, {'[', Qt::Key_BraceLeft, true},
-                                       {']', Qt::Key_BraceRight, true}};
+constexpr CharKey kShiftedSymbols[] = {
+    {'=', Qt::Key_Plus, true},       {',', Qt::Key_Less, true},
+    {'.', Qt::Key_Greater, true},    {'/', Qt::Key_Question, true},
+    {'`', Qt::Key_AsciiTilde, true}, {'\\', Qt::Key_Bar, true},
+    {'-', Qt::Key_Underscore, true}, {';', Qt::Key_Colon, true},
+    {'\'', Qt::Key_QuoteDbl, true},  {'[', Qt::Key_BraceLeft, true},
+    {']', Qt::Key_BraceRight, true}};
 constexpr const char* kShiftedSymbolText = "+<>?~|_:\"{}";
 
 bool strokeForChar(QChar c, KeyStroke& out) {
@@ -134,7 +140,8 @@ bool strokeForSpec(const QString& specIn, KeyStroke& out) {
     };
     for (const Named& n : kNamed) {
         if (spec == QLatin1String(n.name)) {
-            out = {n.key, mods | (n.keypad ? Qt::KeypadModifier : Qt::NoModifier), QString::fromLatin1(n.text)};
+            out = {n.key, mods | (n.keypad ? Qt::KeypadModifier : Qt::NoModifier),
+                   QString::fromLatin1(n.text)};
             // X11 reports Shift+Tab as its own key.
             if (n.key == Qt::Key_Tab && mods.testFlag(Qt::ShiftModifier)) out.key = Qt::Key_Backtab;
             return true;
@@ -157,11 +164,14 @@ bool strokeForSpec(const QString& specIn, KeyStroke& out) {
     QChar c = spec.at(0);
     if (mods.testFlag(Qt::ShiftModifier)) {
         const char16_t u = c.unicode();
-        if (u >= '0' && u <= '9') c = QLatin1Char(kShiftedDigits[u - '0']);
-        else if (u >= 'a' && u <= 'z') c = c.toUpper();
+        if (u >= '0' && u <= '9')
+            c = QLatin1Char(kShiftedDigits[u - '0']);
+        else if (u >= 'a' && u <= 'z')
+            c = c.toUpper();
         else {
             for (std::size_t i = 0; i < std::size(kShiftedSymbols); ++i)
-                if (u == static_cast<unsigned char>(kShiftedSymbols[i].ch)) c = QLatin1Char(kShiftedSymbolText[i]);
+                if (u == static_cast<unsigned char>(kShiftedSymbols[i].ch))
+                    c = QLatin1Char(kShiftedSymbolText[i]);
         }
     }
     if (!strokeForChar(c, out)) return false;
@@ -180,7 +190,8 @@ QJsonArray runsOf(const QTextEdit* pane) {
     int raise = 0;
     bool open = false;
     auto flush = [&] {
-        if (open && !text.isEmpty()) runs.append(QJsonArray{text, static_cast<double>(colour), raise});
+        if (open && !text.isEmpty())
+            runs.append(QJsonArray{text, static_cast<double>(colour), raise});
         text.clear();
         open = false;
     };
@@ -195,8 +206,9 @@ QJsonArray runsOf(const QTextEdit* pane) {
             const QTextFragment f = it.fragment();
             if (!f.isValid()) continue;
             const QTextCharFormat cf = f.charFormat();
-            const quint32 c = cf.hasProperty(QTextFormat::ForegroundBrush) ? colourValue(cf.foreground().color())
-                                                                           : colourValue(pane->palette().text().color());
+            const quint32 c = cf.hasProperty(QTextFormat::ForegroundBrush)
+                                  ? colourValue(cf.foreground().color())
+                                  : colourValue(pane->palette().text().color());
             const int r = cf.property(kRaiseTwipsProperty).toInt();
             if (!open || c != colour || r != raise) {
                 flush();
@@ -213,15 +225,21 @@ QJsonArray runsOf(const QTextEdit* pane) {
 
 QJsonObject listState(const ListBox* list) {
     QJsonArray items;
-    for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
-    return QJsonObject{{QStringLiteral("items"), items}, {QStringLiteral("selected"), list->currentRow()}};
+    for (int i = 0; i < list->count(); ++i)
+        items.append(list->item(i)->text());
+    return QJsonObject{{QStringLiteral("items"), items},
+                       {QStringLiteral("selected"), list->currentRow()}};
 }
 
-QString fromStd(const std::string& s) { return QString::fromStdString(s); }
+QString fromStd(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
-QString errorLine(const QString& message) { return jsonLine(QJsonObject{{QStringLiteral("error"), message}}); }
+QString errorLine(const QString& message) {
+    return jsonLine(QJsonObject{{QStringLiteral("error"), message}});
+}
 
 ScriptRunner::ScriptRunner(TCalcForm& form, QObject* parent) : QObject(parent), m_form(form) {
     m_form.Timer1->stop();
@@ -254,7 +272,8 @@ QStringList ScriptRunner::run(const QString& lineIn) {
     const QString line = lineIn.trimmed();
     if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) return out;
     const QString command = line.section(QLatin1Char(' '), 0, 0);
-    const QStringList args = line.section(QLatin1Char(' '), 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList args =
+        line.section(QLatin1Char(' '), 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QString error;
     if (command == QLatin1String("click")) {
         error = click(args, false);
@@ -263,7 +282,8 @@ QStringList ScriptRunner::run(const QString& lineIn) {
     } else if (command == QLatin1String("type")) {
         // Everything after the first space is typed, spaces included.
         QString rest = lineIn;
-        while (rest.endsWith(QLatin1Char('\n')) || rest.endsWith(QLatin1Char('\r'))) rest.chop(1);
+        while (rest.endsWith(QLatin1Char('\n')) || rest.endsWith(QLatin1Char('\r')))
+            rest.chop(1);
         const int sp = rest.indexOf(QLatin1Char(' '), rest.indexOf(command));
         error = type(sp < 0 ? QString() : rest.mid(sp + 1));
     } else if (command == QLatin1String("press")) {
@@ -287,7 +307,8 @@ QStringList ScriptRunner::run(const QString& lineIn) {
 }
 
 QString ScriptRunner::click(const QStringList& args, bool doubleClick) {
-    if (args.isEmpty() || args.size() > 2) return QStringLiteral("click needs a control name and an optional index");
+    if (args.isEmpty() || args.size() > 2)
+        return QStringLiteral("click needs a control name and an optional index");
     QWidget* w = m_form.control(args.at(0));
     if (w == nullptr) return QStringLiteral("unknown control: ") + args.at(0);
     if (!w->isVisible()) return QStringLiteral("control not visible: ") + args.at(0);
@@ -356,7 +377,8 @@ QJsonObject ScriptRunner::dump() const {
     o.insert(QStringLiteral("ansText"), fromStd(f.ansText));
     o.insert(QStringLiteral("resultText"), fromStd(f.resultText));
     QJsonArray undo;
-    for (const auto& r : f.undoStack) undo.append(QJsonArray{r.codeChars, r.displayChars});
+    for (const auto& r : f.undoStack)
+        undo.append(QJsonArray{r.codeChars, r.displayChars});
     o.insert(QStringLiteral("undo"), undo);
     o.insert(QStringLiteral("layer"), static_cast<int>(f.currentLayer));
     o.insert(QStringLiteral("helpVisible"), f.helpVisible);
@@ -371,8 +393,10 @@ QJsonObject ScriptRunner::dump() const {
         const QWidget* w = f.control(name);
         if (w->isVisibleTo(&f)) visible << name;
         if (const auto* l = qobject_cast<const SkinLabel*>(w); l && l->isHighlighted()) {
-            const bool selectable = std::find(f.categoryLabels.begin(), f.categoryLabels.end(), l) != f.categoryLabels.end() ||
-                                    std::find(f.groupLabels.begin(), f.groupLabels.end(), l) != f.groupLabels.end();
+            const bool selectable =
+                std::find(f.categoryLabels.begin(), f.categoryLabels.end(), l) !=
+                    f.categoryLabels.end() ||
+                std::find(f.groupLabels.begin(), f.groupLabels.end(), l) != f.groupLabels.end();
             if (selectable) highlighted << name;
         }
     }
@@ -380,10 +404,13 @@ QJsonObject ScriptRunner::dump() const {
     highlighted.sort();
     o.insert(QStringLiteral("visible"), QJsonArray::fromStringList(visible));
     o.insert(QStringLiteral("highlighted"), QJsonArray::fromStringList(highlighted));
-    o.insert(QStringLiteral("link"), QJsonObject{{QStringLiteral("caption"), f.WebSiteAccess->text()},
-                                                 {QStringLiteral("hint"), f.WebSiteAccess->hint()},
-                                                 {QStringLiteral("colour"), static_cast<double>(colourValue(f.WebSiteAccess->fontColour()))}});
-    o.insert(QStringLiteral("opened"), f.lastOpenedUrl.isEmpty() ? QJsonValue() : QJsonValue(f.lastOpenedUrl));
+    o.insert(QStringLiteral("link"),
+             QJsonObject{{QStringLiteral("caption"), f.WebSiteAccess->text()},
+                         {QStringLiteral("hint"), f.WebSiteAccess->hint()},
+                         {QStringLiteral("colour"),
+                          static_cast<double>(colourValue(f.WebSiteAccess->fontColour()))}});
+    o.insert(QStringLiteral("opened"),
+             f.lastOpenedUrl.isEmpty() ? QJsonValue() : QJsonValue(f.lastOpenedUrl));
     o.insert(QStringLiteral("closeGlyph"), f.closeGlyphIndex());
     o.insert(QStringLiteral("helpGlyph"), f.helpGlyphIndex());
     o.insert(QStringLiteral("dmsValue"), f.dmsValue);
@@ -391,9 +418,10 @@ QJsonObject ScriptRunner::dump() const {
     o.insert(QStringLiteral("unitCategory"), static_cast<int>(f.unitCategory));
     o.insert(QStringLiteral("lastFromUnit"), static_cast<int>(f.lastFromUnit));
     o.insert(QStringLiteral("constGroup"), static_cast<int>(f.constGroup));
-    o.insert(QStringLiteral("lists"), QJsonObject{{QStringLiteral("LListFrom"), listState(f.LListFrom)},
-                                                  {QStringLiteral("LListTo"), listState(f.LListTo)},
-                                                  {QStringLiteral("L4List"), listState(f.L4List)}});
+    o.insert(QStringLiteral("lists"),
+             QJsonObject{{QStringLiteral("LListFrom"), listState(f.LListFrom)},
+                         {QStringLiteral("LListTo"), listState(f.LListTo)},
+                         {QStringLiteral("L4List"), listState(f.L4List)}});
     o.insert(QStringLiteral("tvmTarget"), f.tvmTarget);
     o.insert(QStringLiteral("tvmPV"), f.tvmPV);
     o.insert(QStringLiteral("tvmFV"), f.tvmFV);

@@ -1,2 +1,6 @@
 // SPDX-License-Identifier: MIT
-namespace zc { int formRevision() { return 1; } }
+namespace zc {
+int formRevision() {
+    return 1;
+}
+} // namespace zc

@@ -56,13 +56,21 @@ TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
 
 TCalcForm::~TCalcForm() = default;
 
-int TCalcForm::angleMode() const { return L1AnglesGroup->currentIndex(); }
+int TCalcForm::angleMode() const {
+    return L1AnglesGroup->currentIndex();
+}
 
-int TCalcForm::numberSystem() const { return L2NumberSysGroup->currentIndex(); }
+int TCalcForm::numberSystem() const {
+    return L2NumberSysGroup->currentIndex();
+}
 
-int TCalcForm::closeGlyphIndex() const { return LBtnClose->glyph() == KeyGlyph::CloseHover ? 1 : 2; }
+int TCalcForm::closeGlyphIndex() const {
+    return LBtnClose->glyph() == KeyGlyph::CloseHover ? 1 : 2;
+}
 
-int TCalcForm::helpGlyphIndex() const { return LBtnHelp->glyph() == KeyGlyph::HelpYellow ? 4 : 3; }
+int TCalcForm::helpGlyphIndex() const {
+    return LBtnHelp->glyph() == KeyGlyph::HelpYellow ? 4 : 3;
+}
 
 void TCalcForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -118,7 +126,9 @@ bool TCalcForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TCalcForm::FormActivate() { applyOutline(); }
+void TCalcForm::FormActivate() {
+    applyOutline();
+}
 
 void TCalcForm::refreshKeyStates() {
     if (auto* hyp = qobject_cast<ImageKey*>(control(QStringLiteral("L1BtnHyp"))))
@@ -166,9 +176,13 @@ void TCalcForm::Layer1PanelMouseMove() {
     }
 }
 
-void TCalcForm::LHelpREditMouseMove() { Layer1PanelMouseMove(); }
+void TCalcForm::LHelpREditMouseMove() {
+    Layer1PanelMouseMove();
+}
 
-void TCalcForm::LHistoryREditMouseMove() { Layer1PanelMouseMove(); }
+void TCalcForm::LHistoryREditMouseMove() {
+    Layer1PanelMouseMove();
+}
 
 void TCalcForm::applyLinkColour() {
     static constexpr quint32 kSteps[10] = {0xFF0000, 0x00FFFF, 0x808000, 0xFF00FF, 0x0000FF,
@@ -194,7 +208,8 @@ void TCalcForm::Timer1Timer() {
 }
 
 void TCalcForm::WebSiteAccessClick() {
-    const QString url = QString::fromLatin1(linkShowsCurrency ? kCurrencySiteUrl : kMathToolsSiteUrl);
+    const QString url =
+        QString::fromLatin1(linkShowsCurrency ? kCurrencySiteUrl : kMathToolsSiteUrl);
     lastOpenedUrl = url;
     // Whether a browser could be started is not reported.
     QDesktopServices::openUrl(QUrl(url));

@@ -8,11 +8,10 @@
 #include "core/text/number_text.h"
 
 #include <QHash>
-#include <QStringList>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -316,7 +315,8 @@ private:
     void digitKey(char digit);
     void operatorKey(char code, char16_t display);
     void trigKey(const char* plainDisplay, char plainCode, const char* hypDisplay, char hypCode);
-    void programmerOperatorKey(bool programmerOnly, const QString& display, char code, int displayChars);
+    void programmerOperatorKey(bool programmerOnly, const QString& display, char code,
+                               int displayChars);
     void hexDigitKey(char letter);
     void selectCategory(unsigned category);
     void selectConstGroup(unsigned group);

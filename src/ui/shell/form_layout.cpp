@@ -418,7 +418,8 @@ void TCalcForm::buildControls() {
             [this](Qt::MouseButton b, bool dbl) { LHistoryREditMouseDown(b, dbl); });
     connect(LHelpREdit, &RichPane::mouseMoved, this, [this] { LHelpREditMouseMove(); });
 
-    WebSiteAccess = new LinkLabel(QStringLiteral("Zentorix - Best Math Tools On Earth!"), Layer1Panel);
+    WebSiteAccess =
+        new LinkLabel(QStringLiteral("Zentorix - Best Math Tools On Earth!"), Layer1Panel);
     WebSiteAccess->setGeometry(0, 580, 250, 13);
     {
         // The link's nominal 5 px face has no legible rendering; the small
@@ -507,7 +508,8 @@ void TCalcForm::buildControls() {
         return l;
     };
     const QPoint o3(kPanels[3].x, kPanels[3].y);
-    for (const LabelRow& row : kCategoryLabels) categoryLabels.push_back(makeLabel(row, L3SubPanel, o3));
+    for (const LabelRow& row : kCategoryLabels)
+        categoryLabels.push_back(makeLabel(row, L3SubPanel, o3));
     auto caption = [&](const char* name, const char* text, int x, int y, int w, int h) {
         auto* l = new SkinLabel(QString::fromLatin1(text), L3SubPanel);
         l->setGeometry(x - o3.x(), y - o3.y(), w, h);
@@ -529,7 +531,8 @@ void TCalcForm::buildControls() {
     registerControl(QStringLiteral("LListTo"), LListTo);
 
     const QPoint o4(kPanels[4].x, kPanels[4].y);
-    for (const LabelRow& row : kGroupLabels) groupLabels.push_back(makeLabel(row, L4SubPanel, o4));
+    for (const LabelRow& row : kGroupLabels)
+        groupLabels.push_back(makeLabel(row, L4SubPanel, o4));
     L4List = new ListBox(L4SubPanel);
     L4List->setGeometry(12 - o4.x(), 314 - o4.y(), 225, 97);
     L4List->setAccessibleName(QStringLiteral("Constants"));
@@ -582,8 +585,12 @@ void TCalcForm::setupTabOrder() {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
-QWidget* TCalcForm::control(const QString& name) const { return m_controls.value(name, nullptr); }
+QWidget* TCalcForm::control(const QString& name) const {
+    return m_controls.value(name, nullptr);
+}
 
-QStringList TCalcForm::controlNames() const { return m_controlOrder; }
+QStringList TCalcForm::controlNames() const {
+    return m_controlOrder;
+}
 
 } // namespace zc

@@ -11,8 +11,9 @@ QString displayUnavailableReason() {
     // would abort, so say so and let the caller exit cleanly.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return QStringLiteral("zentorix-calculator: no display found (set DISPLAY or WAYLAND_DISPLAY, "
-                              "or QT_QPA_PLATFORM=offscreen)");
+        return QStringLiteral(
+            "zentorix-calculator: no display found (set DISPLAY or WAYLAND_DISPLAY, "
+            "or QT_QPA_PLATFORM=offscreen)");
 #endif
     return {};
 }

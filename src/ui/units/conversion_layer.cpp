@@ -33,23 +33,51 @@ void TCalcForm::selectCategory(unsigned category) {
     fillUnitList(LListTo, category);
 }
 
-void TCalcForm::LLabelAngleClick() { selectCategory(0); }
-void TCalcForm::LLabelTimeClick() { selectCategory(1); }
-void TCalcForm::LLabelDataClick() { selectCategory(2); }
-void TCalcForm::LLabelDistClick() { selectCategory(3); }
-void TCalcForm::LLabelMassClick() { selectCategory(4); }
-void TCalcForm::LLabelTempClick() { selectCategory(5); }
-void TCalcForm::LLabelAreaClick() { selectCategory(6); }
-void TCalcForm::LLabelVolClick() { selectCategory(7); }
-void TCalcForm::LLabelSpeedClick() { selectCategory(8); }
-void TCalcForm::LLabelPressClick() { selectCategory(9); }
-void TCalcForm::LLabelEnergyClick() { selectCategory(10); }
-void TCalcForm::LLabelPowerClick() { selectCategory(11); }
-void TCalcForm::LLabelForceClick() { selectCategory(12); }
+void TCalcForm::LLabelAngleClick() {
+    selectCategory(0);
+}
+void TCalcForm::LLabelTimeClick() {
+    selectCategory(1);
+}
+void TCalcForm::LLabelDataClick() {
+    selectCategory(2);
+}
+void TCalcForm::LLabelDistClick() {
+    selectCategory(3);
+}
+void TCalcForm::LLabelMassClick() {
+    selectCategory(4);
+}
+void TCalcForm::LLabelTempClick() {
+    selectCategory(5);
+}
+void TCalcForm::LLabelAreaClick() {
+    selectCategory(6);
+}
+void TCalcForm::LLabelVolClick() {
+    selectCategory(7);
+}
+void TCalcForm::LLabelSpeedClick() {
+    selectCategory(8);
+}
+void TCalcForm::LLabelPressClick() {
+    selectCategory(9);
+}
+void TCalcForm::LLabelEnergyClick() {
+    selectCategory(10);
+}
+void TCalcForm::LLabelPowerClick() {
+    selectCategory(11);
+}
+void TCalcForm::LLabelForceClick() {
+    selectCategory(12);
+}
 
 namespace {
 
-int selection(const ListBox* list) { return list->currentRow() < 0 ? 0 : list->currentRow(); }
+int selection(const ListBox* list) {
+    return list->currentRow() < 0 ? 0 : list->currentRow();
+}
 
 QString suffixText(unsigned category, int unit) {
     return QString::fromStdString(unitSuffix(static_cast<int>(category), unit));
@@ -65,12 +93,14 @@ void TCalcForm::sourceUnitStep() {
         appendRichText(QStringLiteral("="), LOutputREdit, kProblemColour, 0);
         lastFromUnit = static_cast<unsigned>(from);
     }
-    if (solved) appendRichText(QString::fromStdString(resultText), LHistoryREdit, kHistoryColour, 0);
+    if (solved)
+        appendRichText(QString::fromStdString(resultText), LHistoryREdit, kHistoryColour, 0);
     appendRichText(suffixText(unitCategory, from), LHistoryREdit, kHistoryColour, 0);
 }
 
 double TCalcForm::conversionStep(double value) const {
-    return convertUnits(static_cast<int>(unitCategory), value, selection(LListFrom), selection(LListTo));
+    return convertUnits(static_cast<int>(unitCategory), value, selection(LListFrom),
+                        selection(LListTo));
 }
 
 void TCalcForm::targetUnitStep() {
