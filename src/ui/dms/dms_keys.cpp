@@ -26,14 +26,7 @@ void TCalcForm::L1BtnToGmsClick() {
         value = evaluateCode(code, angleMode());
         parts = splitDms(angleInDegrees(value, angleMode()));
     } catch (...) {
-        setSolutionText(QStringLiteral("Syntax Error"));
-        appendRichText(QStringLiteral("=\n"), LHistoryREdit, kHistoryColour, raise);
-        appendRichText(QStringLiteral("Syntax Error"), LHistoryREdit, kHistoryColour, raise);
-        appendRichText(QString::fromLatin1(kHistorySeparator), LHistoryREdit, kHistoryColour,
-                       raise);
-        scrollToBottom(LHistoryREdit);
-        undoStack.clear();
-        solved = true;
+        reportFailure(QStringLiteral("Syntax Error"), QStringLiteral("=\n"), raise);
         return;
     }
     dmsValue = value;

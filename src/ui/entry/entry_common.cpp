@@ -84,14 +84,18 @@ bool TCalcForm::enterStep(int rule, const QString& display, std::string_view cod
     return true;
 }
 
-void TCalcForm::reportSyntaxError() {
-    setSolutionText(QStringLiteral("Syntax Error"));
-    appendRichText(QStringLiteral("\n"), LHistoryREdit, kHistoryColour, 0);
-    appendRichText(QStringLiteral("Syntax Error"), LHistoryREdit, kHistoryColour, 0);
-    appendRichText(QString::fromLatin1(kHistorySeparator), LHistoryREdit, kHistoryColour, 0);
+void TCalcForm::reportFailure(const QString& message, const QString& lead, int raise) {
+    setSolutionText(message);
+    appendRichText(lead, LHistoryREdit, kHistoryColour, raise);
+    appendRichText(message, LHistoryREdit, kHistoryColour, raise);
+    appendRichText(QString::fromLatin1(kHistorySeparator), LHistoryREdit, kHistoryColour, raise);
     scrollToBottom(LHistoryREdit);
     undoStack.clear();
     solved = true;
+}
+
+void TCalcForm::reportSyntaxError() {
+    reportFailure(QStringLiteral("Syntax Error"), QStringLiteral("\n"), 0);
 }
 
 } // namespace zc

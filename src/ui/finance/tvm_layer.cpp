@@ -58,19 +58,12 @@ void TCalcForm::tvmKey(const QString& label) {
     const auto toProblem = [&](const QString& s) {
         appendRichText(s, LOutputREdit, kProblemColour, raise);
     };
-    const QString separator = QString::fromLatin1(kHistorySeparator);
-    const auto endReport = [&] {
-        scrollToBottom(LHistoryREdit);
-        undoStack.clear();
+    // Every failure ends the financial problem: the stored quantities go too.
+    const auto fail = [&](const QString& message, const QString& lead) {
+        reportFailure(message, lead, raise);
         tvmReset();
     };
-    const auto syntaxError = [&] {
-        setSolutionText(QStringLiteral("Syntax Error"));
-        toHistory(QStringLiteral("\n"));
-        toHistory(QStringLiteral("Syntax Error"));
-        toHistory(separator);
-        endReport();
-    };
+    const auto syntaxError = [&] { fail(QStringLiteral("Syntax Error"), QStringLiteral("\n")); };
 
     if (exprLen > 0) {
         double value = 0.0;
@@ -109,9 +102,7 @@ void TCalcForm::tvmKey(const QString& label) {
     }
 
     if ((!tvmRateGiven && tvmTarget != 4) || (!tvmNGiven && tvmTarget != 3)) {
-        setSolutionText(QStringLiteral("Not enough data to solve ") + label);
-        toHistory(QStringLiteral("= Not enough data to solve ") + label + separator);
-        endReport();
+        fail(QStringLiteral("Not enough data to solve ") + label, QStringLiteral("= "));
         return;
     }
 
@@ -143,20 +134,13 @@ void TCalcForm::tvmKey(const QString& label) {
             s = tvmTarget == 4 ? tvmSolveRate(tvmN, tvmFV, tvmPV, tvmPMT, tvmPerYear)
                                : tvmSolvePerYear(tvmN, tvmFV, tvmPV, tvmPMT, tvmRate);
         } catch (...) {
-            setSolutionText(QStringLiteral("Can't calculate ") + label);
             toProblem(QStringLiteral("= Can't calculate ") + label);
-            toHistory(QStringLiteral("= Can't calculate ") + label + separator);
-            endReport();
+            fail(QStringLiteral("Can't calculate ") + label, QStringLiteral("= "));
             return;
         }
         if (!s.found) {
-            setSolutionText(QStringLiteral("Can't calculate ") + label);
             toProblem(QStringLiteral("= "));
-            toHistory(QStringLiteral("= "));
-            toHistory(QStringLiteral("Can't calculate "));
-            toHistory(label);
-            toHistory(separator);
-            endReport();
+            fail(QStringLiteral("Can't calculate ") + label, QStringLiteral("= "));
             return;
         }
         result = s.value;
@@ -172,7 +156,7 @@ void TCalcForm::tvmKey(const QString& label) {
     toHistory(QStringLiteral("= "));
     toHistory(QString::fromStdString(text));
     toHistory(label);
-    toHistory(separator);
+    toHistory(QString::fromLatin1(kHistorySeparator));
     scrollToBottom(LHistoryREdit);
 }
 

@@ -309,6 +309,11 @@ private:
     void appendBothChar(char16_t ch, double raise);
     void clearProblemPane();
     void setSolutionText(const QString& text);
+    /// The one shape of every failure report: the message in the solution pane;
+    /// `lead`, the message and the separator in the history (raised by `raise`),
+    /// scrolled to its end; the records emptied; the problem solved.
+    void reportFailure(const QString& message, const QString& lead, int raise);
+    /// A failed evaluation: "Syntax Error", led in the history by a line break.
     void reportSyntaxError();
     /// The common path of keys that append one display text and one code text.
     bool enterStep(int rule, const QString& display, std::string_view code, int displayChars);
