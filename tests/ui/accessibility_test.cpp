@@ -15,8 +15,6 @@
 namespace zc::test {
 namespace {
 
-#define SEP "\\n_______________________________\\n"
-
 const char* const kToLayer[] = {
     "",
     "click LBtnNextLayer",

@@ -12,11 +12,6 @@
 namespace zc::test {
 namespace {
 
-#define TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER2 TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER3 TO_LAYER2 "click L3BtnNextLayer\n"
-#define TO_LAYER4 TO_LAYER3 "click L4BtnNextLayer\n"
-
 const QString kUntouched = QStringLiteral("left alone");
 
 struct CopyCase {

@@ -10,7 +10,6 @@
 namespace zc::test {
 namespace {
 
-#define SEP "\\n_______________________________\\n"
 #define TO_CONSTANTS "click LBtnNextLayer\nclick LBtnNextLayer\nclick L3BtnNextLayer\n"
 
 // The dump nests the list under "lists"; the expectations name it "L4List" directly.

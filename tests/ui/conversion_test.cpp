@@ -7,7 +7,6 @@
 namespace zc::test {
 namespace {
 
-#define SEP "\\n_______________________________\\n"
 // Two presses of the next-layer key lead from the scientific to the conversion layer.
 #define CONV "click LBtnNextLayer\nclick LBtnNextLayer\n"
 // From the conversion layer once round the cycle back to it.

@@ -7,7 +7,6 @@
 namespace zc::test {
 namespace {
 
-#define SEP "\\n_______________________________\\n"
 #define TO_FINANCE                                                                                 \
     "click LBtnNextLayer\nclick LBtnNextLayer\nclick L3BtnNextLayer\nclick L4BtnNextLayer\n"
 #define CLEARED                                                                                    \

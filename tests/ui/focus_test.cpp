@@ -7,12 +7,6 @@
 namespace zc::test {
 namespace {
 
-#define SEP "\\n_______________________________\\n"
-#define TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER2 TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER3 TO_LAYER2 "click L3BtnNextLayer\n"
-#define TO_LAYER4 TO_LAYER3 "click L4BtnNextLayer\n"
-
 #define KEYPAD                                                                                     \
     "LBtn7 LBtn8 LBtn9 LBtnDel LBtnAc LBtn4 LBtn5 LBtn6 LBtnMul LBtnDiv LBtn1 LBtn2 LBtn3 "        \
     "LBtnPlus LBtnMinus LBtn0 LBtnDot LBtn10toX LBtnAns LBtnEqual "

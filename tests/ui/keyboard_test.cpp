@@ -13,12 +13,6 @@
 namespace zc::test {
 namespace {
 
-#define SEP "\\n_______________________________\\n"
-#define TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER2 TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER3 TO_LAYER2 "click L3BtnNextLayer\n"
-#define TO_LAYER4 TO_LAYER3 "click L4BtnNextLayer\n"
-
 class Keyboard : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(Keyboard, KeysRunTheirHandlers) {

@@ -17,8 +17,6 @@
 namespace zc::test {
 namespace {
 
-#define SEP "\\n_______________________________\\n"
-
 // The controls of the middle band, whose visibility depends on the layer.
 const char* const kBandControls[] = {
     "L1SubPanel",     "L1AnglesGroup", "L2SubPanel",     "L2NumberSysGroup", "L3SubPanel",

@@ -7,7 +7,6 @@
 namespace zc::test {
 namespace {
 
-#define SEP "\\n_______________________________\\n"
 // One press of the next-layer key leads from the scientific to the programmer layer.
 #define PROG "click LBtnNextLayer\n"
 #define HEX PROG "click L2NumberSysGroup 0\n"

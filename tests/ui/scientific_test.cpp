@@ -6,8 +6,6 @@
 namespace zc::test {
 namespace {
 
-#define SEP "\\n_______________________________\\n"
-
 class Scientific : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(Scientific, KeysBuildAndEvaluate) {
