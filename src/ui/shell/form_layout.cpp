@@ -3,6 +3,8 @@
 // handler. Positions are window client coordinates; children of a sub-panel
 // are placed relative to it.
 
+#include "core/constants/constants_table.h"
+#include "core/units/unit_catalogue.h"
 #include "ui/shell/calc_form.h"
 #include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/background_panel.h"
@@ -24,6 +26,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <string_view>
 #include <vector>
 
 namespace zc {
@@ -222,7 +226,6 @@ const KeyRow kKeys[] = {
 // after its category.
 struct LabelRow {
     const char* name;
-    const char* text;
     int x, y, w, h;
     Handler handler;
     const char* spoken;
@@ -230,29 +233,32 @@ struct LabelRow {
 
 // Category labels, by unit category id.
 const LabelRow kCategoryLabels[] = {
-    {"LLabelAngle", "angle", 5, 248, 47, 17, &F::LLabelAngleClick, "angle"},
-    {"LLabelTime", "time", 53, 248, 47, 17, &F::LLabelTimeClick, "time"},
-    {"LLabelData", "data", 101, 248, 47, 17, &F::LLabelDataClick, "data"},
-    {"LLabelDist", "dist", 5, 266, 47, 17, &F::LLabelDistClick, "distance"},
-    {"LLabelMass", "mass", 53, 266, 47, 17, &F::LLabelMassClick, "mass"},
-    {"LLabelTemp", "temp", 101, 266, 47, 17, &F::LLabelTempClick, "temperature"},
-    {"LLabelArea", "area", 149, 266, 47, 17, &F::LLabelAreaClick, "area"},
-    {"LLabelVol", "vol", 197, 266, 47, 17, &F::LLabelVolClick, "volume"},
-    {"LLabelSpeed", "speed", 5, 284, 47, 17, &F::LLabelSpeedClick, "speed"},
-    {"LLabelPress", "press", 53, 284, 47, 17, &F::LLabelPressClick, "pressure"},
-    {"LLabelEnergy", "energy", 101, 284, 47, 17, &F::LLabelEnergyClick, "energy"},
-    {"LLabelPower", "power", 149, 284, 47, 17, &F::LLabelPowerClick, "power"},
-    {"LLabelForce", "force", 197, 284, 47, 17, &F::LLabelForceClick, "force"},
+    {"LLabelAngle", 5, 248, 47, 17, &F::LLabelAngleClick, "angle"},
+    {"LLabelTime", 53, 248, 47, 17, &F::LLabelTimeClick, "time"},
+    {"LLabelData", 101, 248, 47, 17, &F::LLabelDataClick, "data"},
+    {"LLabelDist", 5, 266, 47, 17, &F::LLabelDistClick, "distance"},
+    {"LLabelMass", 53, 266, 47, 17, &F::LLabelMassClick, "mass"},
+    {"LLabelTemp", 101, 266, 47, 17, &F::LLabelTempClick, "temperature"},
+    {"LLabelArea", 149, 266, 47, 17, &F::LLabelAreaClick, "area"},
+    {"LLabelVol", 197, 266, 47, 17, &F::LLabelVolClick, "volume"},
+    {"LLabelSpeed", 5, 284, 47, 17, &F::LLabelSpeedClick, "speed"},
+    {"LLabelPress", 53, 284, 47, 17, &F::LLabelPressClick, "pressure"},
+    {"LLabelEnergy", 101, 284, 47, 17, &F::LLabelEnergyClick, "energy"},
+    {"LLabelPower", 149, 284, 47, 17, &F::LLabelPowerClick, "power"},
+    {"LLabelForce", 197, 284, 47, 17, &F::LLabelForceClick, "force"},
 };
 
 // Constants group labels, by group.
 const LabelRow kGroupLabels[] = {
-    {"L4LabelUniversal", "universal", 12, 268, 113, 17, &F::L4LabelUniversalClick, "universal"},
-    {"L4LabelElectromagnetic", "electromagnetic", 126, 268, 113, 17, &F::L4LabelElectromagneticClick, "electromagnetic"},
-    {"L4LabelAtomicNuclear", "atomic/ nuclear", 12, 286, 113, 17, &F::L4LabelAtomicNuclearClick, "atomic and nuclear"},
-    {"L4LabelPhysChem", "physico-chemical", 126, 286, 113, 17, &F::L4LabelPhysChemClick, "physico-chemical"},
+    {"L4LabelUniversal", 12, 268, 113, 17, &F::L4LabelUniversalClick, "universal"},
+    {"L4LabelElectromagnetic", 126, 268, 113, 17, &F::L4LabelElectromagneticClick, "electromagnetic"},
+    {"L4LabelAtomicNuclear", 12, 286, 113, 17, &F::L4LabelAtomicNuclearClick, "atomic and nuclear"},
+    {"L4LabelPhysChem", 126, 286, 113, 17, &F::L4LabelPhysChemClick, "physico-chemical"},
 };
 // clang-format on
+
+static_assert(std::size(kCategoryLabels) == kUnitCategoryCount, "one label per unit category");
+static_assert(std::size(kGroupLabels) == kConstantGroupCount, "one label per constants group");
 
 QString keyToolTip(const KeyRow& row) {
     QString tip = QString::fromLatin1(row.action);
@@ -494,8 +500,10 @@ void TCalcForm::buildControls() {
         if (name == QLatin1String("L4BtnHelp")) L4BtnHelp = key;
     }
 
-    auto makeLabel = [&](const LabelRow& row, QWidget* parent, QPoint o) {
-        auto* l = new SkinLabel(QString::fromLatin1(row.text), parent);
+    // The captions are the core's names of the categories and groups.
+    auto makeLabel = [&](const LabelRow& row, std::string_view text, QWidget* parent, QPoint o) {
+        auto* l = new SkinLabel(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                                parent);
         l->setGeometry(row.x - o.x(), row.y - o.y(), row.w, row.h);
         l->setFont(sansFont(13));
         l->setAlignment(Qt::AlignCenter);
@@ -508,8 +516,10 @@ void TCalcForm::buildControls() {
         return l;
     };
     const QPoint o3(kPanels[3].x, kPanels[3].y);
-    for (const LabelRow& row : kCategoryLabels)
-        categoryLabels.push_back(makeLabel(row, L3SubPanel, o3));
+    for (const LabelRow& row : kCategoryLabels) {
+        const int category = static_cast<int>(categoryLabels.size());
+        categoryLabels.push_back(makeLabel(row, unitCategoryCaption(category), L3SubPanel, o3));
+    }
     auto caption = [&](const char* name, const char* text, int x, int y, int w, int h) {
         auto* l = new SkinLabel(QString::fromLatin1(text), L3SubPanel);
         l->setGeometry(x - o3.x(), y - o3.y(), w, h);
@@ -531,8 +541,10 @@ void TCalcForm::buildControls() {
     registerControl(QStringLiteral("LListTo"), LListTo);
 
     const QPoint o4(kPanels[4].x, kPanels[4].y);
-    for (const LabelRow& row : kGroupLabels)
-        groupLabels.push_back(makeLabel(row, L4SubPanel, o4));
+    for (const LabelRow& row : kGroupLabels) {
+        const int group = static_cast<int>(groupLabels.size());
+        groupLabels.push_back(makeLabel(row, constantGroupCaption(group), L4SubPanel, o4));
+    }
     L4List = new ListBox(L4SubPanel);
     L4List->setGeometry(12 - o4.x(), 314 - o4.y(), 225, 97);
     L4List->setAccessibleName(QStringLiteral("Constants"));
