@@ -56,11 +56,12 @@ void TCalcForm::operatorRule() {
     solved = false;
 }
 
-bool TCalcForm::fitsAfterRule(int codeChars, int rule) const {
+bool TCalcForm::fitsAfterRule(int codeChars, EntryRule rule) const {
     int base = exprLen;
     if (solved) {
-        if (rule == 1 || rule == 3) base = 0;
-        if (rule == 2) base = static_cast<int>(numberTextToCode(ansText).code.size());
+        if (rule == EntryRule::StartValue || rule == EntryRule::EnterAnswer) base = 0;
+        if (rule == EntryRule::ContinueFromResult)
+            base = static_cast<int>(numberTextToCode(ansText).code.size());
     }
     return base + codeChars <= kMaxCodeChars;
 }
@@ -71,16 +72,15 @@ void TCalcForm::appendNumberText(std::string_view text) {
     undoStack.push_back(nc.record);
 }
 
-bool TCalcForm::enterStep(int rule, const QString& display, std::string_view code,
-                          int displayChars) {
-    if (rule == 4 && solved) return false;
+bool TCalcForm::enterStep(EntryRule rule, const QString& display, std::string_view code) {
+    if (rule == EntryRule::NeedOperand && solved) return false;
     if (!fitsAfterRule(static_cast<int>(code.size()), rule)) return false;
-    if (rule == 1) startValueRule();
-    if (rule == 2) operatorRule();
+    if (rule == EntryRule::StartValue) startValueRule();
+    if (rule == EntryRule::ContinueFromResult) operatorRule();
     solved = false;
     appendBoth(display, textRaise);
     appendCode(code);
-    pushRecord(static_cast<int>(code.size()), displayChars);
+    pushRecord(static_cast<int>(code.size()), static_cast<int>(display.size()));
     return true;
 }
 

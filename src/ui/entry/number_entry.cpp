@@ -16,7 +16,7 @@ void TCalcForm::digitKey(char digit) {
         if (ns == 3 && digit >= '2') return;                   // BIN
         if (ns == 2 && (digit == '8' || digit == '9')) return; // OCT
     }
-    enterStep(1, QString(QLatin1Char(digit)), std::string_view(&digit, 1), 1);
+    enterStep(EntryRule::StartValue, QString(QLatin1Char(digit)), std::string_view(&digit, 1));
 }
 
 void TCalcForm::LBtn0Click() {
@@ -56,7 +56,7 @@ void TCalcForm::LBtnDotClick() {
     const int base = solved ? 0 : exprLen;
     const char last = base > 0 ? expr[static_cast<std::size_t>(base - 1)] : '\0';
     const bool hiddenZero = base == 0 || last < '0' || last > '9';
-    if (!fitsAfterRule(hiddenZero ? 2 : 1, 1)) return;
+    if (!fitsAfterRule(hiddenZero ? 2 : 1, EntryRule::StartValue)) return;
     startValueRule();
     solved = false;
     appendBoth(QStringLiteral("."), textRaise);
@@ -71,7 +71,7 @@ void TCalcForm::LBtnDotClick() {
 void TCalcForm::LBtn10toXClick() {
     if (currentLayer == Layer::Programmer) return;
     // One more for the ")" that "=" may add to close the exponent.
-    if (!fitsAfterRule(5, 1)) return;
+    if (!fitsAfterRule(5, EntryRule::StartValue)) return;
     startValueRule();
     solved = false;
     appendBoth(QStringLiteral("10"), textRaise);
@@ -82,7 +82,9 @@ void TCalcForm::LBtn10toXClick() {
 }
 
 void TCalcForm::LBtnAnsClick() {
-    if (!fitsAfterRule(static_cast<int>(numberTextToCode(ansText).code.size()), 3)) return;
+    if (!fitsAfterRule(static_cast<int>(numberTextToCode(ansText).code.size()),
+                       EntryRule::EnterAnswer))
+        return;
     if (solved) {
         clearProblemPane();
         exprLen = 0;

@@ -9,7 +9,7 @@
 namespace zc {
 
 void TCalcForm::operatorKey(char code, char16_t display) {
-    if (!fitsAfterRule(1, 2)) return;
+    if (!fitsAfterRule(1, EntryRule::ContinueFromResult)) return;
     operatorRule();
     // At the very start of a problem the minus key writes the negation code.
     if (code == '-' && exprLen == 0) code = 'm';
@@ -34,7 +34,7 @@ void TCalcForm::LBtnDivClick() {
 
 void TCalcForm::L1BtnXtoYClick() {
     // One more for the ")" that "=" may add to close the exponent.
-    if (solved || !fitsAfterRule(3, 4)) return;
+    if (solved || !fitsAfterRule(3, EntryRule::NeedOperand)) return;
     textRaise += 60;
     exponentOpen = true;
     appendCode("p(");
@@ -42,7 +42,7 @@ void TCalcForm::L1BtnXtoYClick() {
 }
 
 void TCalcForm::L1BtnInverseClick() {
-    if (solved || !fitsAfterRule(1, 4)) return;
+    if (solved || !fitsAfterRule(1, EntryRule::NeedOperand)) return;
     appendBoth(QStringLiteral("-1"), textRaise + 60);
     appendCode("i");
     pushRecord(1, 2);
@@ -51,14 +51,14 @@ void TCalcForm::L1BtnInverseClick() {
 void TCalcForm::L1BtnSqrClick() {
     // The integer engine has no square: the key is ignored there like the point key.
     if (currentLayer == Layer::Programmer) return;
-    if (solved || !fitsAfterRule(1, 4)) return;
+    if (solved || !fitsAfterRule(1, EntryRule::NeedOperand)) return;
     appendBoth(QStringLiteral("2"), textRaise + 60);
     appendCode("q");
     pushRecord(1, 1);
 }
 
 void TCalcForm::L1BtnSqrtClick() {
-    if (!fitsAfterRule(2, 1)) return;
+    if (!fitsAfterRule(2, EntryRule::StartValue)) return;
     startValueRule();
     solved = false;
     appendBothChar(u'\u221A', textRaise);
@@ -68,13 +68,13 @@ void TCalcForm::L1BtnSqrtClick() {
 }
 
 void TCalcForm::L1BtnPercentClick() {
-    enterStep(1, QStringLiteral("%"), "%", 1);
+    enterStep(EntryRule::StartValue, QStringLiteral("%"), "%");
 }
 void TCalcForm::L1BtnLogClick() {
-    enterStep(1, QStringLiteral("log("), "l(", 4);
+    enterStep(EntryRule::StartValue, QStringLiteral("log("), "l(");
 }
 void TCalcForm::L1BtnLnClick() {
-    enterStep(1, QStringLiteral("ln("), "n(", 3);
+    enterStep(EntryRule::StartValue, QStringLiteral("ln("), "n(");
 }
 
 void TCalcForm::trigKey(const char* plainDisplay, char plainCode, const char* hypDisplay,
@@ -82,8 +82,7 @@ void TCalcForm::trigKey(const char* plainDisplay, char plainCode, const char* hy
     const char* display = hypMode ? hypDisplay : plainDisplay;
     const char code[3] = {hypMode ? hypCode : plainCode, '(', '\0'};
     const QString text = QString::fromLatin1(display);
-    if (enterStep(1, text, std::string_view(code, 2), static_cast<int>(text.size())))
-        hypMode = false;
+    if (enterStep(EntryRule::StartValue, text, std::string_view(code, 2))) hypMode = false;
 }
 
 void TCalcForm::L1BtnSinClick() {
@@ -106,14 +105,14 @@ void TCalcForm::L1BtnAtanClick() {
 }
 
 void TCalcForm::L1BtnBrStartClick() {
-    enterStep(1, QStringLiteral("("), "(", 1);
+    enterStep(EntryRule::StartValue, QStringLiteral("("), "(");
 }
 void TCalcForm::L1BtnBrEndClick() {
-    enterStep(1, QStringLiteral(")"), ")", 1);
+    enterStep(EntryRule::StartValue, QStringLiteral(")"), ")");
 }
 
 void TCalcForm::L1BtnDownClick() {
-    if (!exponentOpen || solved || !fitsAfterRule(1, 4)) return;
+    if (!exponentOpen || solved || !fitsAfterRule(1, EntryRule::NeedOperand)) return;
     if (textRaise > 0) textRaise -= 60;
     appendCode(")");
     if (textRaise == 0) exponentOpen = false;

@@ -11,7 +11,7 @@ namespace zc {
 
 void TCalcForm::hexDigitKey(char letter) {
     if (numberSystem() != kHex) return;
-    enterStep(1, QString(QLatin1Char(letter)), std::string_view(&letter, 1), 1);
+    enterStep(EntryRule::StartValue, QString(QLatin1Char(letter)), std::string_view(&letter, 1));
 }
 
 void TCalcForm::L2BtnHexAClick() {
@@ -34,15 +34,14 @@ void TCalcForm::L2BtnHexFClick() {
 }
 
 void TCalcForm::L2BtnBrStartClick() {
-    enterStep(1, QStringLiteral("("), "(", 1);
+    enterStep(EntryRule::StartValue, QStringLiteral("("), "(");
 }
 void TCalcForm::L2BtnBrEndClick() {
-    enterStep(1, QStringLiteral(")"), ")", 1);
+    enterStep(EntryRule::StartValue, QStringLiteral(")"), ")");
 }
 
-void TCalcForm::programmerOperatorKey(bool programmerOnly, const QString& display, char code,
-                                      int displayChars) {
-    if (!fitsAfterRule(1, 2)) return;
+void TCalcForm::programmerOperatorKey(bool programmerOnly, const QString& display, char code) {
+    if (!fitsAfterRule(1, EntryRule::ContinueFromResult)) return;
     operatorRule();
     // The keyboard reaches these keys in every layer; the previous result is
     // re-entered first, the operator itself only in the programmer layer.
@@ -50,26 +49,26 @@ void TCalcForm::programmerOperatorKey(bool programmerOnly, const QString& displa
     solved = false;
     appendBoth(display, textRaise);
     appendCode(std::string_view(&code, 1));
-    pushRecord(1, displayChars);
+    pushRecord(1, static_cast<int>(display.size()));
 }
 
 void TCalcForm::L2BtnAndClick() {
-    programmerOperatorKey(false, QStringLiteral("&"), '&', 1);
+    programmerOperatorKey(false, QStringLiteral("&"), '&');
 }
 void TCalcForm::L2BtnXorClick() {
-    programmerOperatorKey(true, QStringLiteral("^"), '^', 1);
+    programmerOperatorKey(true, QStringLiteral("^"), '^');
 }
 void TCalcForm::L2BtnModClick() {
-    programmerOperatorKey(false, QStringLiteral(" mod "), '%', 5);
+    programmerOperatorKey(false, QStringLiteral(" mod "), '%');
 }
 void TCalcForm::L2BtnOrClick() {
-    programmerOperatorKey(true, QStringLiteral("|"), '|', 1);
+    programmerOperatorKey(true, QStringLiteral("|"), '|');
 }
 void TCalcForm::L2BtnNotClick() {
-    programmerOperatorKey(true, QStringLiteral("~"), '~', 1);
+    programmerOperatorKey(true, QStringLiteral("~"), '~');
 }
 void TCalcForm::L2BtnLshClick() {
-    programmerOperatorKey(true, QStringLiteral("<<"), '<', 2);
+    programmerOperatorKey(true, QStringLiteral("<<"), '<');
 }
 
 std::string TCalcForm::evaluateIntegerProblem(const std::string& code) {

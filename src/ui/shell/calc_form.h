@@ -4,6 +4,7 @@
 // one handler per control event; its implementation is split by subsystem
 // (shell/, entry/, display/, programmer/, units/, constants/, finance/, dms/).
 
+#include "core/calculator/entry_rule.h"
 #include "core/calculator/layer.h"
 #include "core/text/number_text.h"
 
@@ -301,7 +302,7 @@ private:
     /// Applies new-problem rule 2 (operator): continues from ansText when solved.
     void operatorRule();
     /// Would `codeChars` more code characters fit after the rule of the key has run?
-    bool fitsAfterRule(int codeChars, int rule) const;
+    bool fitsAfterRule(int codeChars, EntryRule rule) const;
     void appendCode(std::string_view code);
     void pushRecord(int codeChars, int displayChars);
     /// Appends display text to the problem pane (maroon) and the history pane (black).
@@ -316,12 +317,11 @@ private:
     /// A failed evaluation: "Syntax Error", led in the history by a line break.
     void reportSyntaxError();
     /// The common path of keys that append one display text and one code text.
-    bool enterStep(int rule, const QString& display, std::string_view code, int displayChars);
+    bool enterStep(EntryRule rule, const QString& display, std::string_view code);
     void digitKey(char digit);
     void operatorKey(char code, char16_t display);
     void trigKey(const char* plainDisplay, char plainCode, const char* hypDisplay, char hypCode);
-    void programmerOperatorKey(bool programmerOnly, const QString& display, char code,
-                               int displayChars);
+    void programmerOperatorKey(bool programmerOnly, const QString& display, char code);
     void hexDigitKey(char letter);
     void selectCategory(unsigned category);
     void selectConstGroup(unsigned group);
