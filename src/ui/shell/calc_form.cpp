@@ -131,8 +131,7 @@ void TCalcForm::FormActivate() {
 }
 
 void TCalcForm::refreshKeyStates() {
-    if (auto* hyp = qobject_cast<ImageKey*>(control(QStringLiteral("L1BtnHyp"))))
-        hyp->notifyLatchChanged();
+    if (m_hypKey != nullptr) m_hypKey->notifyLatchChanged();
 }
 
 void TCalcForm::applyOutline() {

@@ -336,6 +336,8 @@ private:
     void refreshKeyStates();
     void applyLinkColour();
     bool m_previewInstalled = false;
+    // The hyp key, whose latched state follows hypMode after every key and click.
+    ImageKey* m_hypKey = nullptr;
     QPoint m_dragOffset;
     bool m_manualDrag = false;
     QHash<QString, QWidget*> m_controls;

@@ -574,8 +574,8 @@ void TCalcForm::buildControls() {
 void TCalcForm::setupTabOrder() {
     for (ListBox* list : {LListFrom, LListTo, L4List})
         list->setFocusPolicy(Qt::TabFocus);
-    auto* hyp = static_cast<ImageKey*>(control(QStringLiteral("L1BtnHyp")));
-    hyp->setLatchSource([this] { return hypMode; });
+    m_hypKey = static_cast<ImageKey*>(control(QStringLiteral("L1BtnHyp")));
+    m_hypKey->setLatchSource([this] { return hypMode; });
 
     // Hidden controls are skipped by Tab, so one chain serves every layer.
     std::vector<QWidget*> chain;
