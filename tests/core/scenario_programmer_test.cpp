@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The programmer layer on the real window: its keys and their guards, "=" through
+// The programmer layer on the calculator alone: its keys and their guards, "=" through
 // the integer engine, and converting a problem between number systems.
 
-#include "scenario.h"
+#include "model_scenario.h"
 
 namespace zc::test {
 namespace {
@@ -157,14 +157,11 @@ const Scenario kNumberSystems[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Keys, Programmer, ::testing::ValuesIn(kKeys),
-                         [](const auto& info) { return std::string(info.param.name); });
-INSTANTIATE_TEST_SUITE_P(OtherLayers, Programmer, ::testing::ValuesIn(kOtherLayers),
-                         [](const auto& info) { return std::string(info.param.name); });
-INSTANTIATE_TEST_SUITE_P(Evaluate, Programmer, ::testing::ValuesIn(kEvaluate),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, Programmer, ::testing::ValuesIn(kKeys), scenarioName);
+INSTANTIATE_TEST_SUITE_P(OtherLayers, Programmer, ::testing::ValuesIn(kOtherLayers), scenarioName);
+INSTANTIATE_TEST_SUITE_P(Evaluate, Programmer, ::testing::ValuesIn(kEvaluate), scenarioName);
 INSTANTIATE_TEST_SUITE_P(NumberSystems, Programmer, ::testing::ValuesIn(kNumberSystems),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         scenarioName);
 
 } // namespace
 } // namespace zc::test
