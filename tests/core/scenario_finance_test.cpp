@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The financial layer on the real window: storing quantities, solving for one,
+// The financial layer on the calculator alone: storing quantities, solving for one,
 // the failure reports and +/- on the text typed since the last stored value.
 
-#include "scenario.h"
+#include "model_scenario.h"
 
 namespace zc::test {
 namespace {
@@ -115,12 +115,9 @@ const Scenario kNegate[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Store, Finance, ::testing::ValuesIn(kStore),
-                         [](const auto& info) { return std::string(info.param.name); });
-INSTANTIATE_TEST_SUITE_P(Solve, Finance, ::testing::ValuesIn(kSolve),
-                         [](const auto& info) { return std::string(info.param.name); });
-INSTANTIATE_TEST_SUITE_P(Negate, Finance, ::testing::ValuesIn(kNegate),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Store, Finance, ::testing::ValuesIn(kStore), scenarioName);
+INSTANTIATE_TEST_SUITE_P(Solve, Finance, ::testing::ValuesIn(kSolve), scenarioName);
+INSTANTIATE_TEST_SUITE_P(Negate, Finance, ::testing::ValuesIn(kNegate), scenarioName);
 
 } // namespace
 } // namespace zc::test
