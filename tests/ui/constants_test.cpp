@@ -107,7 +107,7 @@ protected:
     void SetUp() override {
         for (int i = 0; i < 3; ++i)
             w.form->LBtnNextLayerClick();
-        ASSERT_EQ(w.form->currentLayer, Layer::Constants);
+        ASSERT_EQ(w.form->state().currentLayer, Layer::Constants);
     }
     Window w;
 };
@@ -128,18 +128,18 @@ TEST_F(ConstantsWindow, ConstantThatWouldOverflowIsRefusedWhole) {
     // 1 + then digits: the constant after a digit needs 10 characters (× and 9 digits).
     w.form->LBtn1Click();
     w.form->LBtnPlusClick();
-    while (w.form->exprLen < kMaxCodeChars - 9)
+    while (w.form->state().exprLen < kMaxCodeChars - 9)
         w.form->LBtn2Click();
-    const std::size_t records = w.form->undoStack.size();
+    const std::size_t records = w.form->state().undoStack.size();
     w.form->L4List->setCurrentRow(0);
     w.form->L4ListClick();
-    EXPECT_EQ(w.form->exprLen, kMaxCodeChars - 9);
-    EXPECT_EQ(w.form->undoStack.size(), records);
+    EXPECT_EQ(w.form->state().exprLen, kMaxCodeChars - 9);
+    EXPECT_EQ(w.form->state().undoStack.size(), records);
     EXPECT_EQ(w.form->codeText().back(), '2');
 
     w.form->LBtnDelClick();
     w.form->L4ListClick();
-    EXPECT_EQ(w.form->exprLen, kMaxCodeChars);
+    EXPECT_EQ(w.form->state().exprLen, kMaxCodeChars);
     EXPECT_EQ(w.form->codeText().substr(static_cast<std::size_t>(kMaxCodeChars - 10)),
               "*299792458");
 }

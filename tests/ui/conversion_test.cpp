@@ -112,16 +112,16 @@ TEST(ConversionBound, EqualsOnAFullCodeTextStaysWithinTheBound) {
     Window w;
     w.run("click LBtnNextLayer\nclick LBtnNextLayer\nclick LBtn10toX");
     TCalcForm& f = *w.form;
-    while (f.exprLen < kMaxCodeChars - 1) {
+    while (f.state().exprLen < kMaxCodeChars - 1) {
         f.LBtn0Click();
         f.LBtnPlusClick();
     }
     f.LBtn0Click();
-    ASSERT_EQ(f.exprLen, kMaxCodeChars);
-    ASSERT_TRUE(f.exponentOpen);
+    ASSERT_EQ(f.state().exprLen, kMaxCodeChars);
+    ASSERT_TRUE(f.state().exponentOpen);
     for (int press = 0; press < 2; ++press) {
         f.LBtnEqualClick();
-        EXPECT_LE(f.exprLen, kMaxCodeChars) << "press " << press;
+        EXPECT_LE(f.state().exprLen, kMaxCodeChars) << "press " << press;
         EXPECT_EQ(w.state().value("solution").toString().toStdString(), "1 [mm] ")
             << "press " << press;
     }

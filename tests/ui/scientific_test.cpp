@@ -162,13 +162,13 @@ TEST(CodeBuffer, KeyThatWouldOverflowIsRefused) {
     w.form->LBtn1Click();
     for (int i = 1; i < kMaxCodeChars; ++i)
         w.form->LBtn2Click();
-    ASSERT_EQ(w.form->exprLen, kMaxCodeChars);
-    const std::size_t records = w.form->undoStack.size();
+    ASSERT_EQ(w.form->state().exprLen, kMaxCodeChars);
+    const std::size_t records = w.form->state().undoStack.size();
     w.form->LBtn3Click();
     w.form->L1BtnSinClick();
     w.form->LBtnDotClick();
-    EXPECT_EQ(w.form->exprLen, kMaxCodeChars);
-    EXPECT_EQ(w.form->undoStack.size(), records);
+    EXPECT_EQ(w.form->state().exprLen, kMaxCodeChars);
+    EXPECT_EQ(w.form->state().undoStack.size(), records);
     w.form->LBtnDelClick();
     w.form->LBtnPlusClick();
     EXPECT_EQ(w.form->codeText().back(), '+');
@@ -181,34 +181,34 @@ TEST(CodeBuffer, PointAfterADigitNeedsOneCharacter) {
     for (int i = 0; i < kMaxCodeChars - 1; ++i)
         w.form->LBtn1Click();
     w.form->LBtnDotClick();
-    EXPECT_EQ(w.form->exprLen, kMaxCodeChars);
+    EXPECT_EQ(w.form->state().exprLen, kMaxCodeChars);
     EXPECT_EQ(w.form->codeText().back(), '.');
     w.form->LBtnDotClick(); // would need a hidden "0" and a point
-    EXPECT_EQ(w.form->exprLen, kMaxCodeChars);
+    EXPECT_EQ(w.form->state().exprLen, kMaxCodeChars);
 }
 
 TEST(CodeBuffer, RefusedPlusMinusLeavesTheExponentOpen) {
     Window w;
     w.form->LBtn2Click();
     w.form->L1BtnXtoYClick();
-    while (w.form->exprLen < kMaxCodeChars - 2)
+    while (w.form->state().exprLen < kMaxCodeChars - 2)
         w.form->LBtn1Click();
-    ASSERT_TRUE(w.form->exponentOpen);
+    ASSERT_TRUE(w.form->state().exponentOpen);
     w.form->L1BtnPlusMinusClick();
-    EXPECT_TRUE(w.form->exponentOpen);
+    EXPECT_TRUE(w.form->state().exponentOpen);
     EXPECT_EQ(w.form->codeText().substr(0, 3), "2p(");
 }
 
 TEST(CodeBuffer, ClosingAnExponentStaysWithinTheBuffer) {
     Window w;
-    while (w.form->exprLen < kMaxCodeChars - 4)
+    while (w.form->state().exprLen < kMaxCodeChars - 4)
         w.form->LBtn1Click();
     w.form->LBtn10toXClick(); // needs four characters and one more for the closing bracket
-    EXPECT_FALSE(w.form->exponentOpen);
+    EXPECT_FALSE(w.form->state().exponentOpen);
     w.form->LBtnDelClick();
     w.form->LBtn10toXClick();
-    EXPECT_TRUE(w.form->exponentOpen);
-    EXPECT_LE(w.form->exprLen + 1, kMaxCodeChars);
+    EXPECT_TRUE(w.form->state().exponentOpen);
+    EXPECT_LE(w.form->state().exprLen + 1, kMaxCodeChars);
 }
 
 } // namespace
