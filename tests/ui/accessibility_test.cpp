@@ -62,7 +62,7 @@ TEST_P(AccessibilityTree, EveryShowingControlSpeaks) {
     const int layer = GetParam();
     Window w;
     w.run(kToLayer[layer]);
-    ASSERT_EQ(w.form->currentLayer, static_cast<Layer>(layer));
+    ASSERT_EQ(w.form->state().currentLayer, static_cast<Layer>(layer));
     const auto nodes = showingNodes(*w.form);
 
     // Every showing key is a named push button with a description and a Press action; the keys

@@ -135,7 +135,7 @@ TEST(PasteBound, StopsAtTheCodeBound) {
     Window w;
     QApplication::clipboard()->setText(QString(1100, QLatin1Char('7')) + QStringLiteral("+1"));
     w.run("press Ctrl+v");
-    EXPECT_EQ(w.form->exprLen, kMaxCodeChars);
+    EXPECT_EQ(w.form->state().exprLen, kMaxCodeChars);
     EXPECT_EQ(QString::fromStdString(w.form->codeText()), QString(kMaxCodeChars, QLatin1Char('7')));
 }
 

@@ -66,7 +66,7 @@ protected:
     void SetUp() override {
         for (int i = 0; i < 3; ++i)
             w.form->LBtnNextLayerClick();
-        ASSERT_EQ(w.form->currentLayer, Layer::Constants);
+        ASSERT_EQ(w.form->state().currentLayer, Layer::Constants);
     }
     Window w;
 };

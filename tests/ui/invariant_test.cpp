@@ -32,13 +32,13 @@ void changeAngle(TCalcForm& f, std::mt19937& rng) {
 }
 
 void pickConstant(TCalcForm& f, std::mt19937& rng) {
-    if (f.currentLayer != Layer::Constants || f.L4List->count() == 0) return;
+    if (f.state().currentLayer != Layer::Constants || f.L4List->count() == 0) return;
     f.L4List->setCurrentRow(static_cast<int>(rng() % static_cast<unsigned>(f.L4List->count())));
     f.L4ListClick();
 }
 
 void pickUnits(TCalcForm& f, std::mt19937& rng) {
-    if (f.currentLayer != Layer::Conversion || f.LListFrom->count() == 0) return;
+    if (f.state().currentLayer != Layer::Conversion || f.LListFrom->count() == 0) return;
     f.LListFrom->setCurrentRow(
         static_cast<int>(rng() % static_cast<unsigned>(f.LListFrom->count())));
     f.LListTo->setCurrentRow(static_cast<int>(rng() % static_cast<unsigned>(f.LListTo->count())));
@@ -46,7 +46,7 @@ void pickUnits(TCalcForm& f, std::mt19937& rng) {
 
 /// The quantity keys exist only on the financial layer's panel.
 template <void (TCalcForm::*H)()> void financial(TCalcForm& f, std::mt19937&) {
-    if (f.currentLayer == Layer::Financial) (f.*H)();
+    if (f.state().currentLayer == Layer::Financial) (f.*H)();
 }
 
 void clearHistory(TCalcForm& f, std::mt19937&) {
@@ -90,14 +90,14 @@ TEST(EntryInvariant, HoldsOverRandomSessions) {
             const std::size_t a = rng() % std::size(kActions);
             trail.push_back(a);
             kActions[a](f, rng);
-            ASSERT_LE(f.exprLen, kMaxCodeChars) << "seed " << seed << " step " << step;
+            ASSERT_LE(f.state().exprLen, kMaxCodeChars) << "seed " << seed << " step " << step;
             // The financial layer keeps its stored values' labels in the problem,
             // outside the code text; there the records cover more than the code.
-            if (f.solved || f.currentLayer == Layer::Financial) continue;
+            if (f.state().solved || f.state().currentLayer == Layer::Financial) continue;
             const QString problem = f.LOutputREdit->toPlainText();
-            ASSERT_EQ(total(f.undoStack, &lastOperandLength::codeChars), f.exprLen)
+            ASSERT_EQ(total(f.state().undoStack, &lastOperandLength::codeChars), f.state().exprLen)
                 << "seed " << seed << " step " << step << " action " << a;
-            ASSERT_EQ(total(f.undoStack, &lastOperandLength::displayChars),
+            ASSERT_EQ(total(f.state().undoStack, &lastOperandLength::displayChars),
                       paneLength(f.LOutputREdit))
                 << "seed " << seed << " step " << step << " action " << a << " problem "
                 << problem.toStdString();

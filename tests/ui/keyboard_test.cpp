@@ -114,7 +114,7 @@ TEST_P(KeyboardEsc, ClearsTheProblemThenQuits) {
     static const char* const kToLayer[] = {"", TO_LAYER1, TO_LAYER2, TO_LAYER3, TO_LAYER4};
     Window w;
     w.run(kToLayer[GetParam()]);
-    ASSERT_EQ(w.form->currentLayer, static_cast<Layer>(GetParam()));
+    ASSERT_EQ(w.form->state().currentLayer, static_cast<Layer>(GetParam()));
     w.run("type 7+1");
     EXPECT_FALSE(printedQuit(w.run("press Esc")));
     EXPECT_FALSE(w.runner->finished());

@@ -89,13 +89,13 @@ TEST(Layers, MainNextLayerKeyHiddenInConversionAndConstants) {
     Window w;
     w.run("click LBtnNextLayer\nclick LBtnNextLayer");
     EXPECT_FALSE(w.run("click LBtnNextLayer").isEmpty()); // refused: not visible
-    EXPECT_EQ(w.form->currentLayer, Layer::Conversion);
+    EXPECT_EQ(w.form->state().currentLayer, Layer::Conversion);
     w.run("click L3BtnNextLayer");
     EXPECT_FALSE(w.run("click LBtnNextLayer").isEmpty());
     EXPECT_FALSE(w.run("click L3BtnNextLayer").isEmpty());
-    EXPECT_EQ(w.form->currentLayer, Layer::Constants);
+    EXPECT_EQ(w.form->state().currentLayer, Layer::Constants);
     w.run("click L4BtnNextLayer");
-    EXPECT_EQ(w.form->currentLayer, Layer::Financial);
+    EXPECT_EQ(w.form->state().currentLayer, Layer::Financial);
 }
 
 class LayerSwitch : public ::testing::TestWithParam<Scenario> {};
@@ -197,7 +197,7 @@ protected:
 TEST_F(LayersHelp, ShownPageFollowsTheLayerFromTheTop) {
     Window& w = *m_window;
     w.run("click LBtnHelp");
-    ASSERT_TRUE(w.form->helpVisible);
+    ASSERT_TRUE(w.form->state().helpVisible);
     EXPECT_EQ(firstLine(w.state()), "Page 0 line 0");
     QScrollBar* bar = w.form->LHelpREdit->verticalScrollBar();
     for (int layer = 1; layer <= 5; ++layer) {

@@ -77,7 +77,7 @@ TEST_F(Panes, AppendCharWritesAtTheEndWhateverTheCaret) {
     QTextCursor c(problem.document());
     c.setPosition(0);
     problem.setTextCursor(c);
-    appendRichChar(u'\u2212', &problem, 128, 0);
+    appendRichText(QStringLiteral("\u2212"), &problem, 128, 0);
     EXPECT_EQ(problem.toPlainText(), QStringLiteral("12\u2212"));
 }
 
@@ -90,17 +90,17 @@ TEST_F(Panes, DeleteLastCharsRemovesAWholeStep) {
     EXPECT_EQ(history.toPlainText(), QStringLiteral("History:\n2+"));
 }
 
-TEST_F(Panes, InsertAtProblemStartCountsFromTheEndOfTheHistory) {
+TEST_F(Panes, InsertBeforeEndCountsFromTheEndOfEachPane) {
     appendRichText(QStringLiteral("History:\n1+1= 2\n___\n"), &history, 0, 0);
     appendRichText(QStringLiteral("7+2"), &history, 0, 60);
     appendRichText(QStringLiteral("7+2"), &problem, 128, 60);
-    insertAtProblemStart(QStringLiteral("-("), &history, 0, 3);
-    insertAtProblemStart(QStringLiteral("-("), &problem, 128, 3);
+    insertBeforeEnd(QStringLiteral("-("), &history, 0, 3);
+    insertBeforeEnd(QStringLiteral("-("), &problem, 128, 3);
     EXPECT_EQ(history.toPlainText(), QStringLiteral("History:\n1+1= 2\n___\n-(7+2"));
     EXPECT_EQ(problem.toPlainText(), QStringLiteral("-(7+2"));
     EXPECT_EQ(formatAt(problem, 0).property(kRaiseTwipsProperty).toInt(), 0);
-    deleteProblemRange(0, 2, &history, 5);
-    deleteProblemRange(0, 2, &problem, 5);
+    deleteRangeBeforeEnd(0, 2, &history, 5);
+    deleteRangeBeforeEnd(0, 2, &problem, 5);
     EXPECT_EQ(history.toPlainText(), QStringLiteral("History:\n1+1= 2\n___\n7+2"));
     EXPECT_EQ(problem.toPlainText(), QStringLiteral("7+2"));
 }

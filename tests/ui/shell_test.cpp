@@ -226,7 +226,7 @@ TEST(HelpPages, ReloadedAtTheTopOnLayerSwitch) {
     w.run("click LBtnNextLayer");
     EXPECT_NE(w.form->LHelpREdit->toPlainText(), first);
     EXPECT_EQ(w.form->LHelpREdit->verticalScrollBar()->value(), 0);
-    EXPECT_TRUE(w.form->helpVisible);
+    EXPECT_TRUE(w.form->state().helpVisible);
 }
 
 } // namespace

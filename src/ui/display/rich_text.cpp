@@ -15,10 +15,6 @@ namespace zc {
 
 namespace {
 
-bool isProblemPane(const QTextEdit* pane) {
-    return pane->objectName() == QLatin1String("LOutputREdit");
-}
-
 /// The caret follows what was written, so the problem pane shows its newest
 /// text; the history pane is scrolled explicitly (moving its caret would make
 /// every key lay out and scroll a long document).
@@ -98,14 +94,6 @@ void appendRichText(const QString& text, QTextEdit* pane, quint32 colour, int ra
     insertAt(pane, endPosition(pane), text, paneFormat(pane, colour, raise), raise);
 }
 
-void appendPlainRichText(const QString& text, QTextEdit* pane) {
-    appendRichText(text, pane, 0, 0);
-}
-
-void appendRichChar(char16_t ch, QTextEdit* pane, quint32 colour, int raise) {
-    appendRichText(QString(QChar(ch)), pane, colour, raise);
-}
-
 void deleteLastChars(int n, QTextEdit* pane) {
     if (n <= 0) return;
     const int end = endPosition(pane);
@@ -118,20 +106,6 @@ void deleteLastChars(int n, QTextEdit* pane) {
 
 void insertBeforeEnd(const QString& text, QTextEdit* pane, quint32 colour, int n) {
     insertAt(pane, std::max(0, endPosition(pane) - n), text, paneFormat(pane, colour, 0), 0);
-}
-
-void insertAtProblemStart(const QString& text, QTextEdit* pane, quint32 colour, int n) {
-    if (isProblemPane(pane))
-        insertAt(pane, 0, text, paneFormat(pane, colour, 0), 0);
-    else
-        insertBeforeEnd(text, pane, colour, n);
-}
-
-void deleteProblemRange(int start, int end, QTextEdit* pane, int n) {
-    if (isProblemPane(pane))
-        deleteRangeBeforeEnd(start, end, pane, endPosition(pane));
-    else
-        deleteRangeBeforeEnd(start, end, pane, n);
 }
 
 void deleteRangeBeforeEnd(int start, int end, QTextEdit* pane, int n) {

@@ -17,17 +17,8 @@ inline constexpr int kRaiseTwipsProperty = 0x100000 + 1; // QTextFormat::UserPro
 
 /// Appends text at the end in the colour value, raised by `raise` twips.
 void appendRichText(const QString& text, QTextEdit* pane, quint32 colour, int raise);
-/// As appendRichText, black and not raised.
-void appendPlainRichText(const QString& text, QTextEdit* pane);
-/// Appends one UTF-16 character at the end in the colour value, raised.
-void appendRichChar(char16_t ch, QTextEdit* pane, quint32 colour, int raise);
 /// Deletes the last n characters (nothing for n <= 0).
 void deleteLastChars(int n, QTextEdit* pane);
-/// Inserts text where the current problem begins: position 0 in the problem
-/// pane, n characters before the end in any other pane. Never raised.
-void insertAtProblemStart(const QString& text, QTextEdit* pane, quint32 colour, int n);
-/// Deletes [start, end) counted from the start of the current problem.
-void deleteProblemRange(int start, int end, QTextEdit* pane, int n);
 /// Inserts text n characters before the end of the pane, not raised.
 void insertBeforeEnd(const QString& text, QTextEdit* pane, quint32 colour, int n);
 /// Deletes [start, end) counted from n characters before the end of the pane.

@@ -372,19 +372,19 @@ QJsonObject ScriptRunner::dump() const {
     o.insert(QStringLiteral("help"), f.LHelpREdit->toPlainText());
     o.insert(QStringLiteral("problemRuns"), runsOf(f.LOutputREdit));
     o.insert(QStringLiteral("expr"), fromStd(f.codeText()));
-    o.insert(QStringLiteral("exprLen"), f.exprLen);
-    o.insert(QStringLiteral("solved"), f.solved);
-    o.insert(QStringLiteral("ansText"), fromStd(f.ansText));
-    o.insert(QStringLiteral("resultText"), fromStd(f.resultText));
+    o.insert(QStringLiteral("exprLen"), f.state().exprLen);
+    o.insert(QStringLiteral("solved"), f.state().solved);
+    o.insert(QStringLiteral("ansText"), fromStd(f.state().ansText));
+    o.insert(QStringLiteral("resultText"), fromStd(f.state().resultText));
     QJsonArray undo;
-    for (const auto& r : f.undoStack)
+    for (const auto& r : f.state().undoStack)
         undo.append(QJsonArray{r.codeChars, r.displayChars});
     o.insert(QStringLiteral("undo"), undo);
-    o.insert(QStringLiteral("layer"), static_cast<int>(f.currentLayer));
-    o.insert(QStringLiteral("helpVisible"), f.helpVisible);
-    o.insert(QStringLiteral("hypMode"), f.hypMode);
-    o.insert(QStringLiteral("exponentOpen"), f.exponentOpen);
-    o.insert(QStringLiteral("textRaise"), f.textRaise);
+    o.insert(QStringLiteral("layer"), static_cast<int>(f.state().currentLayer));
+    o.insert(QStringLiteral("helpVisible"), f.state().helpVisible);
+    o.insert(QStringLiteral("hypMode"), f.state().hypMode);
+    o.insert(QStringLiteral("exponentOpen"), f.state().exponentOpen);
+    o.insert(QStringLiteral("textRaise"), f.state().textRaise);
     o.insert(QStringLiteral("angleMode"), f.angleMode());
     o.insert(QStringLiteral("numberSystem"), f.numberSystem());
     QStringList visible;
@@ -413,24 +413,24 @@ QJsonObject ScriptRunner::dump() const {
              f.lastOpenedUrl.isEmpty() ? QJsonValue() : QJsonValue(f.lastOpenedUrl));
     o.insert(QStringLiteral("closeGlyph"), f.closeGlyphIndex());
     o.insert(QStringLiteral("helpGlyph"), f.helpGlyphIndex());
-    o.insert(QStringLiteral("dmsValue"), f.dmsValue);
-    o.insert(QStringLiteral("dmsShown"), f.dmsShown);
-    o.insert(QStringLiteral("unitCategory"), static_cast<int>(f.unitCategory));
-    o.insert(QStringLiteral("lastFromUnit"), static_cast<int>(f.lastFromUnit));
-    o.insert(QStringLiteral("constGroup"), static_cast<int>(f.constGroup));
+    o.insert(QStringLiteral("dmsValue"), f.state().dmsValue);
+    o.insert(QStringLiteral("dmsShown"), f.state().dmsShown);
+    o.insert(QStringLiteral("unitCategory"), static_cast<int>(f.state().unitCategory));
+    o.insert(QStringLiteral("lastFromUnit"), static_cast<int>(f.state().lastFromUnit));
+    o.insert(QStringLiteral("constGroup"), static_cast<int>(f.state().constGroup));
     o.insert(QStringLiteral("lists"),
              QJsonObject{{QStringLiteral("LListFrom"), listState(f.LListFrom)},
                          {QStringLiteral("LListTo"), listState(f.LListTo)},
                          {QStringLiteral("L4List"), listState(f.L4List)}});
-    o.insert(QStringLiteral("tvmTarget"), f.tvmTarget);
-    o.insert(QStringLiteral("tvmPV"), f.tvmPV);
-    o.insert(QStringLiteral("tvmFV"), f.tvmFV);
-    o.insert(QStringLiteral("tvmPMT"), f.tvmPMT);
-    o.insert(QStringLiteral("tvmRate"), f.tvmRate);
-    o.insert(QStringLiteral("tvmRateGiven"), f.tvmRateGiven);
-    o.insert(QStringLiteral("tvmNGiven"), f.tvmNGiven);
-    o.insert(QStringLiteral("tvmPerYear"), f.tvmPerYear);
-    o.insert(QStringLiteral("tvmN"), f.tvmN);
+    o.insert(QStringLiteral("tvmTarget"), static_cast<int>(f.state().tvmTarget));
+    o.insert(QStringLiteral("tvmPV"), f.state().tvmPV);
+    o.insert(QStringLiteral("tvmFV"), f.state().tvmFV);
+    o.insert(QStringLiteral("tvmPMT"), f.state().tvmPMT);
+    o.insert(QStringLiteral("tvmRate"), f.state().tvmRate);
+    o.insert(QStringLiteral("tvmRateGiven"), f.state().tvmRateGiven);
+    o.insert(QStringLiteral("tvmNGiven"), f.state().tvmNGiven);
+    o.insert(QStringLiteral("tvmPerYear"), f.state().tvmPerYear);
+    o.insert(QStringLiteral("tvmN"), f.state().tvmN);
     o.insert(QStringLiteral("helpScroll"), f.LHelpREdit->verticalScrollBar()->value());
     o.insert(QStringLiteral("historyScroll"), f.LHistoryREdit->verticalScrollBar()->value());
     // The named control that has the keyboard focus; empty while the window itself has it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/calc_form.h"
 
+#include "ui/display/form_panes.h"
 #include "ui/display/rich_text.h"
 #include "ui/shell/key_map.h"
 #include "ui/shell/web_links.h"
@@ -9,6 +10,7 @@
 #include "ui/toolkit/image_key.h"
 #include "ui/toolkit/key_glyph.h"
 #include "ui/toolkit/link_label.h"
+#include "ui/toolkit/list_box.h"
 #include "ui/toolkit/radio_group.h"
 #include "ui/toolkit/rich_pane.h"
 
@@ -37,32 +39,20 @@ TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
     }
     setFocusPolicy(Qt::StrongFocus);
     buildControls();
-
-    currentLayer = Layer::Scientific;
-    exprLen = 0;
-    solved = true;
-    exponentOpen = false;
-    hypMode = false;
-    appendRichText(QStringLiteral("History:\n"), LHistoryREdit, kHistoryColour, 0);
-    setPaneText(LOutputREdit, QStringLiteral("Problem\n"));
-    setPaneText(LResultREdit, QStringLiteral("Solution\n"));
-    helpVisible = false;
+    m_panes = std::make_unique<FormPanes>(LHistoryREdit, LOutputREdit, LResultREdit);
+    m_calc = std::make_unique<Calculator>(*m_panes);
+    m_calc->start();
+    // The calculator converts between the rows the two unit lists show selected.
+    for (ListBox* list : {LListFrom, LListTo})
+        connect(list, &QListWidget::currentRowChanged, this,
+                [this] { m_calc->setUnitRows(LListFrom->currentRow(), LListTo->currentRow()); });
     loadLayerHelp();
-    textRaise = 0.0;
     // The outline is in place before the first frame, whether or not the
     // window manager ever activates the window.
     applyOutline();
 }
 
 TCalcForm::~TCalcForm() = default;
-
-int TCalcForm::angleMode() const {
-    return L1AnglesGroup->currentIndex();
-}
-
-int TCalcForm::numberSystem() const {
-    return L2NumberSysGroup->currentIndex();
-}
 
 int TCalcForm::closeGlyphIndex() const {
     return LBtnClose->glyph() == KeyGlyph::CloseHover ? 1 : 2;
@@ -132,6 +122,11 @@ void TCalcForm::FormActivate() {
 
 void TCalcForm::refreshKeyStates() {
     if (m_hypKey != nullptr) m_hypKey->notifyLatchChanged();
+}
+
+void TCalcForm::showSelections() {
+    L1AnglesGroup->setCurrentIndex(angleMode());
+    L2NumberSysGroup->setCurrentIndex(numberSystem());
 }
 
 void TCalcForm::applyOutline() {

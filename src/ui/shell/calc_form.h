@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The calculator window. It owns all calculator state as plain fields and has
-// one handler per control event; its implementation is split by subsystem
-// (shell/, entry/, display/, programmer/, units/, constants/, finance/, dms/).
+// The calculator window: the view of a Calculator. It holds the controls, one
+// handler per control event forwarding to the calculator, and the glue that
+// shows what the calculator writes in the rich panes.
 
-#include "core/calculator/entry_rule.h"
-#include "core/calculator/layer.h"
-#include "core/text/number_text.h"
+#include "core/calculator/calculator.h"
 
 #include <QHash>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class QTimer;
@@ -32,16 +30,6 @@ class SkinLabel;
 class SubPanel;
 enum class KeyGlyph;
 
-/// Longest code text a problem may hold (the buffer keeps one more for its end).
-inline constexpr int kMaxCodeChars = 1023;
-
-/// Written to the history after every evaluation and every error report.
-inline constexpr const char* kHistorySeparator = "\n_______________________________\n";
-
-/// Colour values (red in the low byte) of the problem and history panes.
-inline constexpr quint32 kProblemColour = 128;
-inline constexpr quint32 kHistoryColour = 0;
-
 /// Where the window opens on a screen's available area: centred, but never with
 /// its top edge (the title line and the close key) above the area.
 QPoint initialWindowPosition(const QRect& available, const QSize& size);
@@ -53,43 +41,14 @@ public:
     explicit TCalcForm(QWidget* parent = nullptr);
     ~TCalcForm() override;
 
-    // --- calculator state -------------------------------------------------
-    Layer currentLayer = Layer::Scientific;
-    std::string expr; // code text; only the first exprLen characters are in use
-    int exprLen = 0;
-    bool solved = true;
-    std::string ansText;
-    double dmsValue = 0.0;
-    bool dmsShown = false;
-    bool hypMode = false;
-    int negatePos = 0;
-    std::string resultText;
-    unsigned unitCategory = 0;
-    unsigned constGroup = 0;
-    unsigned lastFromUnit = 0;
+    /// What the calculator knows; the window shows it.
+    const CalcState& state() const { return m_calc->state(); }
+
+    // --- window state -------------------------------------------------------
     SkinLabel* activeLabel = nullptr;
-    bool helpVisible = false;
-    int tvmTarget = 0;
-    double tvmFV = 0.0;
-    double tvmPV = 0.0;
-    double tvmPMT = 0.0;
-    double tvmRate = 0.0;
-    bool tvmRateGiven = false;
-    bool tvmNGiven = false;
-    double tvmPerYear = 0.0;
-    double tvmN = 0.0;
-    double textRaise = 0.0;
-    bool exponentOpen = false;
+    bool closeHot = false;
     signed char linkColourStep = 0;
     bool linkShowsCurrency = false;
-
-    // The undo records and the +/- state.
-    std::vector<lastOperandLength> undoStack;
-    std::vector<lastOperandLength> negateStack;
-    std::string negateSaved;
-    bool closeHot = false;
-    int previousNumberSystem = 1;
-
     // The last address the program asked to open (empty until one was opened).
     QString lastOpenedUrl;
     // Folders searched for the help pages; empty: the working directory, the
@@ -128,11 +87,11 @@ public:
     QStringList controlNames() const;
 
     /// Selected items of the two radio groups.
-    int angleMode() const;
-    int numberSystem() const;
+    int angleMode() const { return static_cast<int>(state().angleMode); }
+    int numberSystem() const { return static_cast<int>(state().numberSystem); }
 
     /// The code text in use (the first exprLen characters of expr).
-    std::string codeText() const { return expr.substr(0, static_cast<std::size_t>(exprLen)); }
+    std::string codeText() const { return state().codeText(); }
 
     /// Item number of the bitmap list that the close key and the help keys show.
     int closeGlyphIndex() const;
@@ -152,7 +111,8 @@ public:
     void WebSiteAccessClick();
     void LBtnNextLayerClick();
     void L3BtnNextLayerClick();
-    /// What entering the conversion and the constants layer selects.
+    /// What entering the conversion and the constants layer shows: the category or group
+    /// the calculator selected.
     void enterConversionLayer();
     void enterConstantsLayer();
     void L4BtnHelpClick();
@@ -189,8 +149,6 @@ public:
     void LBtn10toXClick();
     void LBtnAnsClick();
     void L1BtnPlusMinusClick();
-    /// Enters a number text into the code text and pushes one record.
-    void appendNumberText(std::string_view text);
 
     // --- operators and functions -----------------------------------------
     void LBtnPlusClick();
@@ -221,7 +179,6 @@ public:
     void LBtnAcClick();
     void LHistoryREditMouseDown(Qt::MouseButton button, bool doubleClick);
     void LBtnEqualClick();
-    void balanceBrackets(std::string_view code);
 
     // --- degrees, minutes, seconds ---------------------------------------
     void L1BtnToGmsClick();
@@ -243,8 +200,6 @@ public:
     void L2BtnNotClick();
     void L2BtnLshClick();
     void L2NumberSysGroupChange(int index);
-    /// The evaluation step of "=" in the programmer layer: the output text.
-    std::string evaluateIntegerProblem(const std::string& code);
 
     // --- conversion layer --------------------------------------------------
     void LLabelAngleClick();
@@ -260,7 +215,8 @@ public:
     void LLabelEnergyClick();
     void LLabelPowerClick();
     void LLabelForceClick();
-    void fillUnitList(ListBox* list, unsigned category);
+    /// Selects the category: its label lit, its units in both lists.
+    void selectCategory(int category);
 
     // --- constants layer ---------------------------------------------------
     void L4LabelUniversalClick();
@@ -268,6 +224,8 @@ public:
     void L4LabelAtomicNuclearClick();
     void L4LabelPhysChemClick();
     void L4ListClick();
+    /// Selects the group: its label lit, its constants in the list.
+    void selectConstGroup(int group);
 
     // --- financial layer ---------------------------------------------------
     void L5BtnPVClick();
@@ -276,8 +234,6 @@ public:
     void L5BtnNClick();
     void L5BtnI_YRClick();
     void L5BtnP_YRClick();
-    void tvmKey(const QString& label);
-    void tvmReset();
 
 signals:
     /// The program should end with this exit code (close key, Esc on an empty problem).
@@ -296,45 +252,18 @@ private:
     void setupTabOrder();
     void registerControl(const QString& name, QWidget* widget);
 
-    // Entry helpers (entry/entry_common.cpp).
-    /// Applies new-problem rule 1 (start a value): clears the problem when solved.
-    void startValueRule();
-    /// Applies new-problem rule 2 (operator): continues from ansText when solved.
-    void operatorRule();
-    /// Would `codeChars` more code characters fit after the rule of the key has run?
-    bool fitsAfterRule(int codeChars, EntryRule rule) const;
-    void appendCode(std::string_view code);
-    void pushRecord(int codeChars, int displayChars);
-    /// Appends display text to the problem pane (maroon) and the history pane (black).
-    void appendBoth(const QString& text, double raise);
-    void appendBothChar(char16_t ch, double raise);
-    void clearProblemPane();
-    void setSolutionText(const QString& text);
-    /// The one shape of every failure report: the message in the solution pane;
-    /// `lead`, the message and the separator in the history (raised by `raise`),
-    /// scrolled to its end; the records emptied; the problem solved.
-    void reportFailure(const QString& message, const QString& lead, int raise);
-    /// A failed evaluation: "Syntax Error", led in the history by a line break.
-    void reportSyntaxError();
-    /// The common path of keys that append one display text and one code text.
-    bool enterStep(EntryRule rule, const QString& display, std::string_view code);
-    void digitKey(char digit);
-    void operatorKey(char code, char16_t display);
-    void trigKey(const char* plainDisplay, char plainCode, const char* hypDisplay, char hypCode);
-    void programmerOperatorKey(bool programmerOnly, const QString& display, char code);
-    void hexDigitKey(char letter);
-    void selectCategory(unsigned category);
-    void selectConstGroup(unsigned group);
     void setActiveLabel(SkinLabel* label);
-    // The conversion layer's steps inside "=" (units/conversion_layer.cpp).
-    void sourceUnitStep();
-    double conversionStep(double value) const;
-    void targetUnitStep();
+    void fillUnitList(ListBox* list, int category);
+    /// The radio groups show the calculator's angle mode and number system.
+    void showSelections();
 
     void setHelpGlyphs(bool open);
     /// Tells assistive technology about a changed hyp state.
     void refreshKeyStates();
     void applyLinkColour();
+    // The calculator, writing into the three panes through m_panes.
+    std::unique_ptr<PaneSink> m_panes;
+    std::unique_ptr<Calculator> m_calc;
     bool m_previewInstalled = false;
     // The hyp key, whose latched state follows hypMode after every key and click.
     ImageKey* m_hypKey = nullptr;

@@ -21,7 +21,7 @@ QString TCalcForm::solutionNumber() const {
     static const QRegularExpression decimal(
         QStringLiteral("^-?[0-9][0-9,]*(\\.[0-9]*)?([eE][-+]?[0-9]+)?$"));
     static const QRegularExpression digits(QStringLiteral("^[0-9A-F][0-9A-F,]*$"));
-    const QRegularExpression& number = currentLayer == Layer::Programmer ? digits : decimal;
+    const QRegularExpression& number = state().currentLayer == Layer::Programmer ? digits : decimal;
     if (!number.match(text).hasMatch()) return {};
     text.remove(QLatin1Char(','));
     return text;
@@ -37,7 +37,7 @@ void TCalcForm::typeText(const QString& text) {
         const KeyCode code = windowsKeyCodeForCharacter(ch);
         if (code.key == 0) continue;
         FormKeyDown(code.key, code.shift, false);
-        if (exprLen >= kMaxCodeChars) break;
+        if (state().exprLen >= kMaxCodeChars) break;
     }
 }
 

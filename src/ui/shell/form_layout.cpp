@@ -575,7 +575,7 @@ void TCalcForm::setupTabOrder() {
     for (ListBox* list : {LListFrom, LListTo, L4List})
         list->setFocusPolicy(Qt::TabFocus);
     m_hypKey = static_cast<ImageKey*>(control(QStringLiteral("L1BtnHyp")));
-    m_hypKey->setLatchSource([this] { return hypMode; });
+    m_hypKey->setLatchSource([this] { return state().hypMode; });
 
     // Hidden controls are skipped by Tab, so one chain serves every layer.
     std::vector<QWidget*> chain;

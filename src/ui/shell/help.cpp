@@ -42,7 +42,7 @@ QStringList helpCandidates(const QString& file) {
 } // namespace
 
 void TCalcForm::loadLayerHelp() {
-    const QString file = QString::fromLatin1(layerRow(currentLayer).helpFile);
+    const QString file = QString::fromLatin1(layerRow(state().currentLayer).helpFile);
     bool loaded = false;
     QStringList candidates;
     for (const QString& dir : helpSearchDirs)
@@ -81,18 +81,15 @@ void TCalcForm::setHelpGlyphs(bool open) {
 }
 
 void TCalcForm::L4BtnHelpClick() {
-    if (helpVisible) {
-        // Whatever was typed while the page was showing is discarded.
-        LBtnAcClick();
+    m_calc->helpKey();
+    if (!state().helpVisible) {
         LHelpREdit->hide();
-        helpVisible = false;
         setHelpGlyphs(false);
     } else {
         LHelpREdit->show();
         LHelpREdit->raise();
         // A page always opens at its first line, wherever it was left.
         scrollHelpToTop();
-        helpVisible = true;
         setHelpGlyphs(true);
     }
 }

@@ -16,7 +16,7 @@ struct LayerRow {
     const char* group;          // the radio group shown above the band, or nullptr
     const char* nextLayerKey;   // the next-layer key in use
     const char* helpKey;        // the help key in use
-    void (TCalcForm::*enter)(); // run on entering the layer, or nullptr
+    void (TCalcForm::*enter)(); // shows what the calculator selected on entering, or nullptr
 };
 
 /// The row of a layer.

@@ -19,7 +19,7 @@ constexpr LayerRow kLayers[] = {
     {Layer::Programmer, "L2SubPanel", "secondLayerHelp.rtf", "L2NumberSysGroup", "LBtnNextLayer", "LBtnHelp", nullptr},
     {Layer::Conversion, "L3SubPanel", "thirdLayerHelp.rtf", nullptr, "L3BtnNextLayer", "L3BtnHelp", &F::enterConversionLayer},
     {Layer::Constants, "L4SubPanel", "fourthLayerHelp.rtf", nullptr, "L4BtnNextLayer", "L4BtnHelp", &F::enterConstantsLayer},
-    {Layer::Financial, "L5SubPanel", "fifthLayerHelp.rtf", nullptr, "LBtnNextLayer", "LBtnHelp", &F::tvmReset},
+    {Layer::Financial, "L5SubPanel", "fifthLayerHelp.rtf", nullptr, "LBtnNextLayer", "LBtnHelp", nullptr},
 };
 // clang-format on
 
@@ -47,9 +47,8 @@ void TCalcForm::LBtnNextLayerClick() {
     const QWidget* focus = focusWidget();
     const bool nextKeyFocused = focus != nullptr && focus->hasFocus() &&
                                 focus->objectName().endsWith(QLatin1String("NextLayer"));
-    textRaise = 0;
-    LBtnAcClick();
-    const LayerRow& row = layerRow(nextLayer(currentLayer));
+    m_calc->nextLayer();
+    const LayerRow& row = layerRow(state().currentLayer);
     if (row.enter != nullptr) (this->*row.enter)();
     // Only what the new layer uses stays on show: its band, its group and its
     // next-layer key (the bands of the conversion and constants layers carry their own).
@@ -61,7 +60,6 @@ void TCalcForm::LBtnNextLayerClick() {
     LBtnNextLayer->setVisible(sameName(row.nextLayerKey, "LBtnNextLayer"));
     if (row.group != nullptr) control(QLatin1String(row.group))->show();
     control(QLatin1String(row.subPanel))->show();
-    currentLayer = row.layer;
     loadLayerHelp();
     // The conversion and constants bands cover the main help key with their own.
     LBtnHelp->setCovered(!sameName(row.helpKey, "LBtnHelp"));
@@ -70,14 +68,6 @@ void TCalcForm::LBtnNextLayerClick() {
 
 void TCalcForm::L3BtnNextLayerClick() {
     LBtnNextLayerClick();
-}
-
-void TCalcForm::enterConversionLayer() {
-    LLabelDistClick();
-}
-
-void TCalcForm::enterConstantsLayer() {
-    L4LabelUniversalClick();
 }
 
 } // namespace zc

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The conversion layer: category labels, the two unit lists and the unit steps of "=".
+// The conversion layer's controls: the category labels and the two unit lists.
 
 #include "core/units/unit_catalogue.h"
-#include "ui/display/rich_text.h"
 #include "ui/shell/calc_form.h"
 #include "ui/toolkit/list_box.h"
-#include "ui/toolkit/rich_pane.h"
 #include "ui/toolkit/skin_label.h"
 
 namespace zc {
@@ -16,19 +14,24 @@ void TCalcForm::setActiveLabel(SkinLabel* label) {
     if (activeLabel != nullptr) activeLabel->setHighlighted(true);
 }
 
-void TCalcForm::fillUnitList(ListBox* list, unsigned category) {
+void TCalcForm::fillUnitList(ListBox* list, int category) {
     QStringList items;
-    const int count = unitCount(static_cast<int>(category));
+    const int count = unitCount(category);
     for (int i = 0; i < count; ++i) {
-        const std::string_view t = unitListText(static_cast<int>(category), i);
+        const std::string_view t = unitListText(category, i);
         items << QString::fromUtf8(t.data(), static_cast<int>(t.size()));
     }
     list->fill(items);
 }
 
-void TCalcForm::selectCategory(unsigned category) {
-    unitCategory = category;
-    setActiveLabel(categoryLabels.at(category));
+void TCalcForm::selectCategory(int category) {
+    m_calc->selectCategory(category);
+    enterConversionLayer();
+}
+
+void TCalcForm::enterConversionLayer() {
+    const int category = state().unitCategory;
+    setActiveLabel(categoryLabels.at(static_cast<std::size_t>(category)));
     fillUnitList(LListFrom, category);
     fillUnitList(LListTo, category);
 }
@@ -71,42 +74,6 @@ void TCalcForm::LLabelPowerClick() {
 }
 void TCalcForm::LLabelForceClick() {
     selectCategory(12);
-}
-
-namespace {
-
-int selection(const ListBox* list) {
-    return list->currentRow() < 0 ? 0 : list->currentRow();
-}
-
-QString suffixText(unsigned category, int unit) {
-    return QString::fromStdString(unitSuffix(static_cast<int>(category), unit));
-}
-
-} // namespace
-
-void TCalcForm::sourceUnitStep() {
-    const int from = selection(LListFrom);
-    if (!solved) lastFromUnit = static_cast<unsigned>(from);
-    if (static_cast<unsigned>(from) != lastFromUnit || !solved) {
-        appendRichText(suffixText(unitCategory, from), LOutputREdit, kProblemColour, 0);
-        appendRichText(QStringLiteral("="), LOutputREdit, kProblemColour, 0);
-        lastFromUnit = static_cast<unsigned>(from);
-    }
-    if (solved)
-        appendRichText(QString::fromStdString(resultText), LHistoryREdit, kHistoryColour, 0);
-    appendRichText(suffixText(unitCategory, from), LHistoryREdit, kHistoryColour, 0);
-}
-
-double TCalcForm::conversionStep(double value) const {
-    return convertUnits(static_cast<int>(unitCategory), value, selection(LListFrom),
-                        selection(LListTo));
-}
-
-void TCalcForm::targetUnitStep() {
-    const QString suffix = suffixText(unitCategory, selection(LListTo));
-    setSolutionText(LResultREdit->toPlainText() + suffix);
-    appendPlainRichText(suffix, LHistoryREdit);
 }
 
 } // namespace zc
