@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace zc {
 namespace {
@@ -57,40 +58,6 @@ FaceColours faceColours(Face face, KeyLook look) {
         c.top = c.top.darker(115);
     }
     return c;
-}
-
-Face faceOf(KeyGlyph g) {
-    switch (g) {
-    case KeyGlyph::Digit0:
-    case KeyGlyph::Digit1:
-    case KeyGlyph::Digit2:
-    case KeyGlyph::Digit3:
-    case KeyGlyph::Digit4:
-    case KeyGlyph::Digit5:
-    case KeyGlyph::Digit6:
-    case KeyGlyph::Digit7:
-    case KeyGlyph::Digit8:
-    case KeyGlyph::Digit9:
-    case KeyGlyph::Dot:
-    case KeyGlyph::HexA:
-    case KeyGlyph::HexB:
-    case KeyGlyph::HexC:
-    case KeyGlyph::HexD:
-    case KeyGlyph::HexE:
-    case KeyGlyph::HexF:
-        return Face::Number;
-    case KeyGlyph::Multiply:
-    case KeyGlyph::Divide:
-    case KeyGlyph::Minus:
-    case KeyGlyph::Plus:
-    case KeyGlyph::Del:
-    case KeyGlyph::Ac:
-        return Face::Operator;
-    case KeyGlyph::Equal:
-        return Face::Accent;
-    default:
-        return Face::Function;
-    }
 }
 
 QFont legendFont(qreal pixels, bool bold = true, bool italic = false) {
@@ -386,108 +353,170 @@ void drawTwoLines(QPainter& p, const QRectF& r, const QString& first, const QStr
                second);
 }
 
-struct WordLegend {
+// How a glyph's legend is drawn.
+enum class Legend {
+    Letter,   // one character at its own size, never shrunk
+    Word,     // a text shrunk until it fits the key
+    TwoLines, // the financial keys: the quantity's name over its symbol
+    Operator, // a stroked arithmetic sign
+    Dot,      // the decimal point
+    Raised,   // a base with a raised suffix: 10^x, x^2, x^-1, x^y
+    Marks,    // degree, minute and second marks
+    Sqrt,     // the root sign
+    Own,      // not a keypad face: the tab, help and close keys draw themselves
+};
+
+enum class Ink { Number, Function, Operator, White, Del, Ac };
+
+QColor inkColour(Ink ink) {
+    switch (ink) {
+    case Ink::Number:
+        return kNumberInk;
+    case Ink::Function:
+        return kFunctionInk;
+    case Ink::Operator:
+        return kOperatorInk;
+    case Ink::White:
+        return QColor(Qt::white);
+    case Ink::Del:
+        return kDelInk;
+    case Ink::Ac:
+        break;
+    }
+    return kAcInk;
+}
+
+// Everything that tells glyphs apart, one row per glyph in the order of KeyGlyph: the face,
+// the legend and its ink, the legend's height as a share of the key's, its texts (UTF-8; for
+// a raised legend the base and the suffix, for two lines the first and the second) and the
+// size the window gives the key.
+struct GlyphFacts {
     KeyGlyph glyph;
+    Face face;
+    Legend legend;
+    Ink ink;
+    double size;
     const char* text;
-};
-
-constexpr WordLegend kWords[] = {
-    {KeyGlyph::Ans, "Ans"},   {KeyGlyph::Percent, "%"},     {KeyGlyph::Log, "log"},
-    {KeyGlyph::Ln, "ln"},     {KeyGlyph::BracketOpen, "("}, {KeyGlyph::BracketClose, ")"},
-    {KeyGlyph::Sin, "sin"},   {KeyGlyph::Cos, "cos"},       {KeyGlyph::Tan, "tan"},
-    {KeyGlyph::Hyp, "hyp"},   {KeyGlyph::Asin, "asin"},     {KeyGlyph::Acos, "acos"},
-    {KeyGlyph::Atan, "atan"}, {KeyGlyph::Mod, "MOD"},       {KeyGlyph::And, "AND"},
-    {KeyGlyph::Or, "OR"},     {KeyGlyph::Xor, "XOR"},       {KeyGlyph::Not, "NOT"},
-    {KeyGlyph::Lsh, "LSH"},
-};
-
-struct FinanceLegend {
-    KeyGlyph glyph;
-    const char* first;
     const char* second;
+    int width, height;
 };
 
-constexpr FinanceLegend kFinance[] = {
-    {KeyGlyph::PresentValue, "Present value", "(PV)"},
-    {KeyGlyph::FutureValue, "Future value", "(FV)"},
-    {KeyGlyph::Payment, "Periodical", "payments (PMT)"},
-    {KeyGlyph::InterestPerYear, "Interest per", "year (I/YR)"},
-    {KeyGlyph::PeriodsPerYear, "Periods per", "year (P/YR)"},
-    {KeyGlyph::Periods, "Periods", "(N)"},
-};
+using G = KeyGlyph;
+using L = Legend;
 
-void drawLegend(QPainter& p, const QRectF& r, KeyGlyph g) {
+// clang-format off
+constexpr GlyphFacts kGlyphFacts[] = {
+    {G::Digit0, Face::Number, L::Letter, Ink::Number, 0.47, "0", nullptr, 40, 35},
+    {G::Digit1, Face::Number, L::Letter, Ink::Number, 0.47, "1", nullptr, 40, 35},
+    {G::Digit2, Face::Number, L::Letter, Ink::Number, 0.47, "2", nullptr, 40, 35},
+    {G::Digit3, Face::Number, L::Letter, Ink::Number, 0.47, "3", nullptr, 40, 35},
+    {G::Digit4, Face::Number, L::Letter, Ink::Number, 0.47, "4", nullptr, 40, 35},
+    {G::Digit5, Face::Number, L::Letter, Ink::Number, 0.47, "5", nullptr, 40, 35},
+    {G::Digit6, Face::Number, L::Letter, Ink::Number, 0.47, "6", nullptr, 40, 35},
+    {G::Digit7, Face::Number, L::Letter, Ink::Number, 0.47, "7", nullptr, 40, 35},
+    {G::Digit8, Face::Number, L::Letter, Ink::Number, 0.47, "8", nullptr, 40, 35},
+    {G::Digit9, Face::Number, L::Letter, Ink::Number, 0.47, "9", nullptr, 40, 35},
+    {G::Dot, Face::Number, L::Dot, Ink::Number, 0.0, nullptr, nullptr, 40, 35},
+    {G::Multiply, Face::Operator, L::Operator, Ink::Operator, 0.0, nullptr, nullptr, 40, 35},
+    {G::Divide, Face::Operator, L::Operator, Ink::Operator, 0.0, nullptr, nullptr, 40, 35},
+    {G::Minus, Face::Operator, L::Operator, Ink::Operator, 0.0, nullptr, nullptr, 40, 35},
+    {G::Plus, Face::Operator, L::Operator, Ink::Operator, 0.0, nullptr, nullptr, 40, 35},
+    {G::Del, Face::Operator, L::Word, Ink::Del, 0.38, "DEL", nullptr, 40, 35},
+    {G::Ac, Face::Operator, L::Word, Ink::Ac, 0.40, "AC", nullptr, 40, 35},
+    {G::Equal, Face::Accent, L::Operator, Ink::White, 0.0, nullptr, nullptr, 40, 35},
+    {G::TenToX, Face::Function, L::Raised, Ink::Function, 0.0, "10", "x", 40, 35},
+    {G::Ans, Face::Function, L::Word, Ink::Operator, 0.36, "Ans", nullptr, 40, 35},
+    {G::Inverse, Face::Function, L::Raised, Ink::Function, 0.0, "x", "\u22121", 41, 32},
+    {G::Square, Face::Function, L::Raised, Ink::Function, 0.0, "x", "2", 41, 32},
+    {G::Percent, Face::Function, L::Word, Ink::Function, 0.46, "%", nullptr, 41, 32},
+    {G::ToDms, Face::Function, L::Marks, Ink::Function, 0.56, "\u00B0 \u2032 \u2033", nullptr, 41, 32},
+    {G::FromDms, Face::Function, L::Marks, Ink::Function, 0.56, "\u2033 \u2032 \u00B0", nullptr, 41, 32},
+    {G::Log, Face::Function, L::Word, Ink::Function, 0.42, "log", nullptr, 41, 32},
+    {G::Ln, Face::Function, L::Word, Ink::Function, 0.42, "ln", nullptr, 41, 32},
+    {G::BracketOpen, Face::Function, L::Word, Ink::Function, 0.46, "(", nullptr, 41, 32},
+    {G::BracketClose, Face::Function, L::Word, Ink::Function, 0.46, ")", nullptr, 41, 32},
+    {G::XToY, Face::Function, L::Raised, Ink::Function, 0.0, "x", "y", 41, 32},
+    {G::Sqrt, Face::Function, L::Sqrt, Ink::Function, 0.0, nullptr, nullptr, 41, 32},
+    {G::PlusMinus, Face::Function, L::Operator, Ink::Function, 0.0, nullptr, nullptr, 41, 32},
+    {G::Sin, Face::Function, L::Word, Ink::Function, 0.42, "sin", nullptr, 41, 32},
+    {G::Cos, Face::Function, L::Word, Ink::Function, 0.42, "cos", nullptr, 41, 32},
+    {G::Tan, Face::Function, L::Word, Ink::Function, 0.42, "tan", nullptr, 41, 32},
+    {G::RightArrow, Face::Function, L::Operator, Ink::Function, 0.0, nullptr, nullptr, 41, 32},
+    {G::Hyp, Face::Function, L::Word, Ink::Function, 0.42, "hyp", nullptr, 41, 32},
+    {G::Asin, Face::Function, L::Word, Ink::Function, 0.42, "asin", nullptr, 41, 32},
+    {G::Acos, Face::Function, L::Word, Ink::Function, 0.42, "acos", nullptr, 41, 32},
+    {G::Atan, Face::Function, L::Word, Ink::Function, 0.42, "atan", nullptr, 41, 32},
+    {G::FunctionTab, Face::Function, L::Own, Ink::Function, 0.0, nullptr, nullptr, 72, 25},
+    {G::HelpWhite, Face::Function, L::Own, Ink::Function, 0.0, nullptr, nullptr, 34, 27},
+    {G::HelpYellow, Face::Function, L::Own, Ink::Function, 0.0, nullptr, nullptr, 34, 27},
+    {G::CloseNormal, Face::Function, L::Own, Ink::Function, 0.0, nullptr, nullptr, 28, 20},
+    {G::CloseHover, Face::Function, L::Own, Ink::Function, 0.0, nullptr, nullptr, 28, 20},
+    {G::HexA, Face::Number, L::Letter, Ink::Number, 0.44, "A", nullptr, 41, 32},
+    {G::HexB, Face::Number, L::Letter, Ink::Number, 0.44, "B", nullptr, 41, 32},
+    {G::HexC, Face::Number, L::Letter, Ink::Number, 0.44, "C", nullptr, 41, 32},
+    {G::HexD, Face::Number, L::Letter, Ink::Number, 0.44, "D", nullptr, 41, 32},
+    {G::HexE, Face::Number, L::Letter, Ink::Number, 0.44, "E", nullptr, 41, 32},
+    {G::HexF, Face::Number, L::Letter, Ink::Number, 0.44, "F", nullptr, 41, 32},
+    {G::Mod, Face::Function, L::Word, Ink::Operator, 0.36, "MOD", nullptr, 41, 32},
+    {G::And, Face::Function, L::Word, Ink::Operator, 0.36, "AND", nullptr, 41, 32},
+    {G::Or, Face::Function, L::Word, Ink::Operator, 0.36, "OR", nullptr, 41, 32},
+    {G::Xor, Face::Function, L::Word, Ink::Operator, 0.36, "XOR", nullptr, 41, 32},
+    {G::Not, Face::Function, L::Word, Ink::Operator, 0.36, "NOT", nullptr, 41, 32},
+    {G::Lsh, Face::Function, L::Word, Ink::Operator, 0.36, "LSH", nullptr, 41, 32},
+    {G::PresentValue, Face::Function, L::TwoLines, Ink::Number, 0.0, "Present value", "(PV)", 121, 32},
+    {G::FutureValue, Face::Function, L::TwoLines, Ink::Number, 0.0, "Future value", "(FV)", 121, 32},
+    {G::Payment, Face::Function, L::TwoLines, Ink::Number, 0.0, "Periodical", "payments (PMT)", 121, 48},
+    {G::InterestPerYear, Face::Function, L::TwoLines, Ink::Number, 0.0, "Interest per", "year (I/YR)", 113, 32},
+    {G::PeriodsPerYear, Face::Function, L::TwoLines, Ink::Number, 0.0, "Periods per", "year (P/YR)", 113, 32},
+    {G::Periods, Face::Function, L::TwoLines, Ink::Number, 0.0, "Periods", "(N)", 113, 32},
+};
+// clang-format on
+
+constexpr bool rowsInGlyphOrder() {
+    for (std::size_t i = 0; i < std::size(kGlyphFacts); ++i)
+        if (static_cast<std::size_t>(kGlyphFacts[i].glyph) != i) return false;
+    return true;
+}
+static_assert(rowsInGlyphOrder(), "one row per glyph, in the order of KeyGlyph");
+static_assert(std::size(kGlyphFacts) == static_cast<std::size_t>(KeyGlyph::Periods) + 1,
+              "every glyph has its row");
+
+const GlyphFacts& factsOf(KeyGlyph g) {
+    return kGlyphFacts[static_cast<std::size_t>(g)];
+}
+
+void drawLegend(QPainter& p, const QRectF& r, const GlyphFacts& g) {
     const qreal h = r.height();
-    const int index = int(g);
-    if (g >= KeyGlyph::Digit0 && g <= KeyGlyph::Digit9) {
-        drawCentredText(p, r, QString(QChar('0' + index)), legendFont(h * 0.47), kNumberInk);
-        return;
-    }
-    if (g >= KeyGlyph::HexA && g <= KeyGlyph::HexF) {
-        const int letter = index - int(KeyGlyph::HexA);
-        drawCentredText(p, r, QString(QChar('A' + letter)), legendFont(h * 0.44), kNumberInk);
-        return;
-    }
-    for (const WordLegend& w : kWords) {
-        if (w.glyph != g) continue;
-        const QString text = QString::fromLatin1(w.text);
-        const bool upper = text.front().isUpper();
-        const qreal px = text.size() == 1 ? h * 0.46 : h * (upper ? 0.36 : 0.42);
-        drawCentredText(p, r, text, fittedFont(text, px, r.width() - 8.0),
-                        upper || g == KeyGlyph::Ans ? kOperatorInk : kFunctionInk);
-        return;
-    }
-    for (const FinanceLegend& f : kFinance) {
-        if (f.glyph != g) continue;
-        drawTwoLines(p, r, QString::fromLatin1(f.first), QString::fromLatin1(f.second));
-        return;
-    }
-    switch (g) {
-    case KeyGlyph::Dot:
-        drawDot(p, r, kNumberInk);
+    const QColor ink = inkColour(g.ink);
+    const QString text = QString::fromUtf8(g.text);
+    switch (g.legend) {
+    case Legend::Letter:
+        drawCentredText(p, r, text, legendFont(h * g.size), ink);
         break;
-    case KeyGlyph::Multiply:
-    case KeyGlyph::Divide:
-    case KeyGlyph::Minus:
-    case KeyGlyph::Plus:
-    case KeyGlyph::Equal:
-        drawOperator(p, r, g, g == KeyGlyph::Equal ? QColor(Qt::white) : kOperatorInk);
+    case Legend::Word:
+        drawCentredText(p, r, text, fittedFont(text, h * g.size, r.width() - 8.0), ink);
         break;
-    case KeyGlyph::PlusMinus:
-    case KeyGlyph::RightArrow:
-        drawOperator(p, r, g, kFunctionInk);
+    case Legend::TwoLines:
+        drawTwoLines(p, r, text, QString::fromUtf8(g.second));
         break;
-    case KeyGlyph::Del:
-        drawCentredText(p, r, "DEL", fittedFont("DEL", h * 0.38, r.width() - 8.0), kDelInk);
+    case Legend::Operator:
+        drawOperator(p, r, g.glyph, ink);
         break;
-    case KeyGlyph::Ac:
-        drawCentredText(p, r, "AC", fittedFont("AC", h * 0.40, r.width() - 8.0), kAcInk);
+    case Legend::Dot:
+        drawDot(p, r, ink);
         break;
-    case KeyGlyph::TenToX:
-        drawRaised(p, r, "10", false, "x", kFunctionInk);
+    case Legend::Raised:
+        drawRaised(p, r, text, text == QLatin1String("x"), QString::fromUtf8(g.second), ink);
         break;
-    case KeyGlyph::Inverse:
-        drawRaised(p, r, "x", true, QString(QChar(0x2212)) + "1", kFunctionInk);
-        break;
-    case KeyGlyph::Square:
-        drawRaised(p, r, "x", true, "2", kFunctionInk);
-        break;
-    case KeyGlyph::XToY:
-        drawRaised(p, r, "x", true, "y", kFunctionInk);
-        break;
-    case KeyGlyph::ToDms:
-    case KeyGlyph::FromDms: {
+    case Legend::Marks:
         // Degree, minute and second marks sit high; centre them as a group a little lower.
-        const QString marks = g == KeyGlyph::ToDms ? QStringLiteral("\u00B0 \u2032 \u2033")
-                                                   : QStringLiteral("\u2033 \u2032 \u00B0");
-        drawCentredText(p, r.translated(0, h * 0.16), marks,
-                        fittedFont(marks, h * 0.56, r.width() - 8.0), kFunctionInk);
+        drawCentredText(p, r.translated(0, h * 0.16), text,
+                        fittedFont(text, h * g.size, r.width() - 8.0), ink);
         break;
-    }
-    case KeyGlyph::Sqrt:
-        drawSqrt(p, r, kFunctionInk);
+    case Legend::Sqrt:
+        drawSqrt(p, r, ink);
         break;
-    default:
+    case Legend::Own:
         break;
     }
 }
@@ -495,27 +524,7 @@ void drawLegend(QPainter& p, const QRectF& r, KeyGlyph g) {
 } // namespace
 
 QSize keyGlyphNaturalSize(KeyGlyph glyph) {
-    switch (glyph) {
-    case KeyGlyph::FunctionTab:
-        return {72, 25};
-    case KeyGlyph::HelpWhite:
-    case KeyGlyph::HelpYellow:
-        return {34, 27};
-    case KeyGlyph::CloseNormal:
-    case KeyGlyph::CloseHover:
-        return {28, 20};
-    case KeyGlyph::PresentValue:
-    case KeyGlyph::FutureValue:
-        return {121, 32};
-    case KeyGlyph::Payment:
-        return {121, 48};
-    case KeyGlyph::InterestPerYear:
-    case KeyGlyph::PeriodsPerYear:
-    case KeyGlyph::Periods:
-        return {113, 32};
-    default:
-        return glyph <= KeyGlyph::Ans ? QSize(40, 35) : QSize(41, 32);
-    }
+    return {factsOf(glyph).width, factsOf(glyph).height};
 }
 
 void paintKeyGlyph(QPainter& painter, const QRectF& rect, KeyGlyph glyph, KeyLook look) {
@@ -537,9 +546,9 @@ void paintKeyGlyph(QPainter& painter, const QRectF& rect, KeyGlyph glyph, KeyLoo
         drawClose(painter, rect, glyph == KeyGlyph::CloseHover, look);
         break;
     default: {
-        drawFace(painter, rect, faceOf(glyph), look);
+        drawFace(painter, rect, factsOf(glyph).face, look);
         if (!look.enabled) painter.setOpacity(0.4);
-        drawLegend(painter, look.pressed ? rect.translated(0, 1) : rect, glyph);
+        drawLegend(painter, look.pressed ? rect.translated(0, 1) : rect, factsOf(glyph));
         break;
     }
     }
