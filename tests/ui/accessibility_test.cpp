@@ -191,7 +191,7 @@ TEST(AccessibilityTree, KeysReadWellAndTipsComeFromTheSameTable) {
         const char* tip;
     };
     const Expect expects[] = {
-        {"LBtn7", "7", "Digit 7. Keyboard: 7", "Digit 7 (7)"},
+        {"LBtn7", "7", "Digit 7. Keyboard: 7, Num 7", "Digit 7 (7, Num 7)"},
         {"L1BtnSin", "sine", "Sine. Keyboard: S", "Sine (S)"},
         {"LBtn10toX", "ten to the power x", "Ten to the power x.", "Ten to the power x"},
         {"LBtnNextLayer", "next layer", "Next layer.", "Next layer"},

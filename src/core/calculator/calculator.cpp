@@ -873,4 +873,142 @@ void Calculator::tvmKey(TvmQuantity quantity) {
     m_panes.scrollToEnd(Pane::History);
 }
 
+// --- the keys ----------------------------------------------------------------------
+
+void Calculator::press(CalcKey key) {
+    switch (key) {
+    case CalcKey::None:
+        break;
+    case CalcKey::Digit0:
+    case CalcKey::Digit1:
+    case CalcKey::Digit2:
+    case CalcKey::Digit3:
+    case CalcKey::Digit4:
+    case CalcKey::Digit5:
+    case CalcKey::Digit6:
+    case CalcKey::Digit7:
+    case CalcKey::Digit8:
+    case CalcKey::Digit9:
+        digit(static_cast<char>('0' + (static_cast<int>(key) - static_cast<int>(CalcKey::Digit0))));
+        break;
+    case CalcKey::HexA:
+    case CalcKey::HexB:
+    case CalcKey::HexC:
+    case CalcKey::HexD:
+    case CalcKey::HexE:
+    case CalcKey::HexF:
+        hexDigit(
+            static_cast<char>('A' + (static_cast<int>(key) - static_cast<int>(CalcKey::HexA))));
+        break;
+    case CalcKey::Point:
+        point();
+        break;
+    case CalcKey::TenToX:
+        tenToX();
+        break;
+    case CalcKey::Answer:
+        answer();
+        break;
+    case CalcKey::PlusMinus:
+        plusMinus();
+        break;
+    case CalcKey::Plus:
+        plus();
+        break;
+    case CalcKey::Minus:
+        minus();
+        break;
+    case CalcKey::Multiply:
+        multiply();
+        break;
+    case CalcKey::Divide:
+        divide();
+        break;
+    case CalcKey::Power:
+        power();
+        break;
+    case CalcKey::Inverse:
+        inverse();
+        break;
+    case CalcKey::Square:
+        square();
+        break;
+    case CalcKey::SquareRoot:
+        squareRoot();
+        break;
+    case CalcKey::Percent:
+        percent();
+        break;
+    case CalcKey::Log:
+        log10();
+        break;
+    case CalcKey::Ln:
+        naturalLog();
+        break;
+    case CalcKey::Sin:
+        sine();
+        break;
+    case CalcKey::Cos:
+        cosine();
+        break;
+    case CalcKey::Tan:
+        tangent();
+        break;
+    case CalcKey::Asin:
+        arcSine();
+        break;
+    case CalcKey::Acos:
+        arcCosine();
+        break;
+    case CalcKey::Atan:
+        arcTangent();
+        break;
+    case CalcKey::OpenBracket:
+        openBracket();
+        break;
+    case CalcKey::CloseBracket:
+        closeBracket();
+        break;
+    case CalcKey::ExponentDown:
+        exponentDown();
+        break;
+    case CalcKey::Hyp:
+        hyp();
+        break;
+    case CalcKey::And:
+        bitAnd();
+        break;
+    case CalcKey::Xor:
+        bitXor();
+        break;
+    case CalcKey::Mod:
+        modulo();
+        break;
+    case CalcKey::Or:
+        bitOr();
+        break;
+    case CalcKey::Not:
+        bitNot();
+        break;
+    case CalcKey::ShiftLeft:
+        shiftLeft();
+        break;
+    case CalcKey::Del:
+        del();
+        break;
+    case CalcKey::AllClear:
+        allClear();
+        break;
+    case CalcKey::Equal:
+        equal();
+        break;
+    case CalcKey::ToDms:
+        toDms();
+        break;
+    case CalcKey::FromDms:
+        fromDms();
+        break;
+    }
+}
+
 } // namespace zc

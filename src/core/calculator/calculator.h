@@ -4,6 +4,7 @@
 // forwards each key, click and key press here and shows what the calculator
 // writes through its PaneSink.
 
+#include "core/calculator/calc_key.h"
 #include "core/calculator/layer.h"
 #include "core/calculator/modes.h"
 #include "core/calculator/panes.h"
@@ -142,6 +143,9 @@ public:
     void tvmReset();
     /// The decimal separator the DMS key's way back writes.
     void setDecimalSeparator(char separator) { m_decimalSeparator = separator; }
+
+    /// The step of a calculator key; nothing for CalcKey::None.
+    void press(CalcKey key);
 
     /// A key of the key table: a Windows virtual-key code with the Shift state. Returns
     /// whether a row of the table took it (the key may still have changed nothing).

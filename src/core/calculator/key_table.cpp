@@ -2,6 +2,7 @@
 // The key table: Windows virtual-key codes with the Shift state, mapped onto the
 // same steps the on-screen keys run.
 
+#include "core/calculator/calc_key.h"
 #include "core/calculator/calculator.h"
 #include "core/calculator/virtual_keys.h"
 
@@ -9,14 +10,12 @@ namespace zc {
 
 namespace {
 
-using Action = void (*)(Calculator&);
-
 // Layers in which an entry of the key table applies, one bit per layer.
 constexpr unsigned kScientific = layerBit(Layer::Scientific);
 constexpr unsigned kProgrammer = layerBit(Layer::Programmer);
 
 struct KeyAction {
-    Action action = nullptr; // nullptr: nothing happens
+    CalcKey key = CalcKey::None; // None: nothing happens
     unsigned layers = kEveryLayer;
 };
 
@@ -26,74 +25,69 @@ struct KeyRow {
     KeyAction shifted;
 };
 
-constexpr KeyRow same(int code, Action action, unsigned layers = kEveryLayer) {
-    return {code, {action, layers}, {action, layers}};
+constexpr KeyRow same(int code, CalcKey key, unsigned layers = kEveryLayer) {
+    return {code, {key, layers}, {key, layers}};
 }
 
-template <char D> void digitStep(Calculator& c) {
-    c.digit(D);
-}
-template <char L> void hexStep(Calculator& c) {
-    c.hexDigit(L);
-}
+using K = CalcKey;
 
 // clang-format off
 // One row per key and layer set; a key whose meaning depends on the layer has a row for each.
 // Whether a step that applies in every layer enters anything is up to the step: the
 // hexadecimal digits act only while HEX is selected, the programmer operators only in layer 1.
 constexpr KeyRow kKeyTable[] = {
-    same(vk::kBack, [](Calculator& c) { c.del(); }),
-    same(vk::kReturn, [](Calculator& c) { c.equal(); }),
-    same(vk::kDelete, [](Calculator& c) { c.del(); }),
-    {vk::digitKey(0), {digitStep<'0'>}, {[](Calculator& c) { c.closeBracket(); }}},
-    same(vk::digitKey(1), digitStep<'1'>),
-    {vk::digitKey(2), {digitStep<'2'>}, {[](Calculator& c) { c.square(); }}},
-    same(vk::digitKey(3), digitStep<'3'>),
-    same(vk::digitKey(4), digitStep<'4'>),
-    {vk::digitKey(5), {digitStep<'5'>}, {[](Calculator& c) { c.percent(); }, kScientific}},
-    {vk::digitKey(5), {}, {[](Calculator& c) { c.modulo(); }, kProgrammer}},
-    {vk::digitKey(6), {digitStep<'6'>}, {[](Calculator& c) { c.bitXor(); }}},
-    same(vk::digitKey(7), digitStep<'7'>),
-    {vk::digitKey(8), {digitStep<'8'>}, {[](Calculator& c) { c.multiply(); }}},
-    {vk::digitKey(9), {digitStep<'9'>}, {[](Calculator& c) { c.openBracket(); }}},
-    same(vk::letterKey('A'), hexStep<'A'>),
-    same(vk::letterKey('B'), hexStep<'B'>),
-    {vk::letterKey('C'), {[](Calculator& c) { c.cosine(); }, kScientific}, {[](Calculator& c) { c.arcCosine(); }, kScientific}},
-    same(vk::letterKey('C'), hexStep<'C'>, kProgrammer),
-    same(vk::letterKey('D'), hexStep<'D'>),
-    same(vk::letterKey('E'), hexStep<'E'>),
-    same(vk::letterKey('F'), hexStep<'F'>),
-    {vk::letterKey('G'), {[](Calculator& c) { c.toDms(); }, kScientific}, {[](Calculator& c) { c.fromDms(); }, kScientific}},
-    same(vk::letterKey('I'), [](Calculator& c) { c.inverse(); }, kScientific),
-    same(vk::letterKey('L'), [](Calculator& c) { c.log10(); }, kScientific),
-    same(vk::letterKey('M'), [](Calculator& c) { c.answer(); }, kScientific),
-    same(vk::letterKey('N'), [](Calculator& c) { c.naturalLog(); }, kScientific),
-    same(vk::letterKey('R'), [](Calculator& c) { c.squareRoot(); }, kScientific),
-    {vk::letterKey('S'), {[](Calculator& c) { c.sine(); }, kScientific}, {[](Calculator& c) { c.arcSine(); }, kScientific}},
-    {vk::letterKey('T'), {[](Calculator& c) { c.tangent(); }, kScientific}, {[](Calculator& c) { c.arcTangent(); }, kScientific}},
-    {vk::letterKey('Y'), {[](Calculator& c) { c.power(); }, kScientific}, {[](Calculator& c) { c.exponentDown(); }, kScientific}},
-    same(vk::numpadKey(0), digitStep<'0'>),
-    same(vk::numpadKey(1), digitStep<'1'>),
-    same(vk::numpadKey(2), digitStep<'2'>),
-    same(vk::numpadKey(3), digitStep<'3'>),
-    same(vk::numpadKey(4), digitStep<'4'>),
-    same(vk::numpadKey(5), digitStep<'5'>),
-    same(vk::numpadKey(6), digitStep<'6'>),
-    same(vk::numpadKey(7), digitStep<'7'>),
-    same(vk::numpadKey(8), digitStep<'8'>),
-    same(vk::numpadKey(9), digitStep<'9'>),
-    same(vk::kMultiply, [](Calculator& c) { c.multiply(); }),
-    same(vk::kAdd, [](Calculator& c) { c.plus(); }),
-    same(vk::kSubtract, [](Calculator& c) { c.minus(); }),
-    same(vk::kDecimal, [](Calculator& c) { c.point(); }),
-    same(vk::kDivide, [](Calculator& c) { c.divide(); }),
-    same(vk::kOemPlus, [](Calculator& c) { c.plus(); }), // = and +: "=" itself is Enter
-    same(vk::kOemComma, [](Calculator& c) { c.shiftLeft(); }),
-    same(vk::kOemMinus, [](Calculator& c) { c.minus(); }),
-    same(vk::kOemPeriod, [](Calculator& c) { c.point(); }, kScientific),
-    same(vk::kOemSlash, [](Calculator& c) { c.divide(); }),
-    same(vk::kOemTilde, [](Calculator& c) { c.bitNot(); }),
-    same(vk::kOemBackslash, [](Calculator& c) { c.bitOr(); }),
+    same(vk::kBack, K::Del),
+    same(vk::kReturn, K::Equal),
+    same(vk::kDelete, K::Del),
+    {vk::digitKey(0), {K::Digit0}, {K::CloseBracket}},
+    same(vk::digitKey(1), K::Digit1),
+    {vk::digitKey(2), {K::Digit2}, {K::Square}},
+    same(vk::digitKey(3), K::Digit3),
+    same(vk::digitKey(4), K::Digit4),
+    {vk::digitKey(5), {K::Digit5}, {K::Percent, kScientific}},
+    {vk::digitKey(5), {}, {K::Mod, kProgrammer}},
+    {vk::digitKey(6), {K::Digit6}, {K::Xor}},
+    same(vk::digitKey(7), K::Digit7),
+    {vk::digitKey(8), {K::Digit8}, {K::Multiply}},
+    {vk::digitKey(9), {K::Digit9}, {K::OpenBracket}},
+    same(vk::letterKey('A'), K::HexA),
+    same(vk::letterKey('B'), K::HexB),
+    {vk::letterKey('C'), {K::Cos, kScientific}, {K::Acos, kScientific}},
+    same(vk::letterKey('C'), K::HexC, kProgrammer),
+    same(vk::letterKey('D'), K::HexD),
+    same(vk::letterKey('E'), K::HexE),
+    same(vk::letterKey('F'), K::HexF),
+    {vk::letterKey('G'), {K::ToDms, kScientific}, {K::FromDms, kScientific}},
+    same(vk::letterKey('I'), K::Inverse, kScientific),
+    same(vk::letterKey('L'), K::Log, kScientific),
+    same(vk::letterKey('M'), K::Answer, kScientific),
+    same(vk::letterKey('N'), K::Ln, kScientific),
+    same(vk::letterKey('R'), K::SquareRoot, kScientific),
+    {vk::letterKey('S'), {K::Sin, kScientific}, {K::Asin, kScientific}},
+    {vk::letterKey('T'), {K::Tan, kScientific}, {K::Atan, kScientific}},
+    {vk::letterKey('Y'), {K::Power, kScientific}, {K::ExponentDown, kScientific}},
+    same(vk::numpadKey(0), K::Digit0),
+    same(vk::numpadKey(1), K::Digit1),
+    same(vk::numpadKey(2), K::Digit2),
+    same(vk::numpadKey(3), K::Digit3),
+    same(vk::numpadKey(4), K::Digit4),
+    same(vk::numpadKey(5), K::Digit5),
+    same(vk::numpadKey(6), K::Digit6),
+    same(vk::numpadKey(7), K::Digit7),
+    same(vk::numpadKey(8), K::Digit8),
+    same(vk::numpadKey(9), K::Digit9),
+    same(vk::kMultiply, K::Multiply),
+    same(vk::kAdd, K::Plus),
+    same(vk::kSubtract, K::Minus),
+    same(vk::kDecimal, K::Point),
+    same(vk::kDivide, K::Divide),
+    same(vk::kOemPlus, K::Plus), // = and +: "=" itself is Enter
+    same(vk::kOemComma, K::ShiftLeft),
+    same(vk::kOemMinus, K::Minus),
+    same(vk::kOemPeriod, K::Point, kScientific),
+    same(vk::kOemSlash, K::Divide),
+    same(vk::kOemTilde, K::Not),
+    same(vk::kOemBackslash, K::Or),
 };
 // clang-format on
 
@@ -124,7 +118,43 @@ constexpr CharKey kCharKeys[] = {
     {u'"', vk::kOemQuote, true},
 };
 
+struct NamedKey {
+    int key;
+    const char* name;
+};
+
+constexpr NamedKey kNamedKeys[] = {
+    {vk::kBack, "Backspace"}, {vk::kReturn, "Enter"},   {vk::kEscape, "Esc"},
+    {vk::kDelete, "Delete"},  {vk::kMultiply, "Num *"}, {vk::kAdd, "Num +"},
+    {vk::kSubtract, "Num -"}, {vk::kDecimal, "Num ."},  {vk::kDivide, "Num /"},
+};
+
 } // namespace
+
+std::vector<KeyPress> keyboardEquivalents(CalcKey key) {
+    std::vector<KeyPress> out;
+    if (key == CalcKey::None) return out;
+    for (const KeyRow& row : kKeyTable) {
+        if (row.plain.key == key) out.push_back({row.code, false, row.plain.layers});
+        if (row.shifted.key == key) out.push_back({row.code, true, row.shifted.layers});
+    }
+    return out;
+}
+
+std::string keyPressName(int key, bool shift) {
+    for (const NamedKey& k : kNamedKeys)
+        if (k.key == key) return (shift ? "Shift+" : "") + std::string(k.name);
+    if (key >= vk::numpadKey(0) && key <= vk::numpadKey(9))
+        return (shift ? "Shift+" : "") + std::string("Num ") + char('0' + key - vk::kNumpad0);
+    if (key >= vk::kA && key <= vk::letterKey('Z'))
+        return (shift ? "Shift+" : "") + std::string(1, char('A' + key - vk::kA));
+    if (!shift && key >= vk::k0 && key <= vk::digitKey(9))
+        return std::string(1, char('0' + key - vk::k0));
+    // The character the key makes on a US keyboard.
+    for (const CharKey& k : kCharKeys)
+        if (k.key == key && k.shift == shift) return std::string(1, static_cast<char>(k.ch));
+    return (shift ? "Shift+" : "") + std::to_string(key);
+}
 
 VirtualKey virtualKeyForCharacter(char16_t ch, bool shiftHeld) {
     if (ch >= u'a' && ch <= u'z') ch = static_cast<char16_t>(ch - u'a' + u'A');
@@ -151,8 +181,8 @@ bool Calculator::keyDown(int key, bool shift) {
     for (const KeyRow& row : kKeyTable) {
         if (row.code != key) continue;
         const KeyAction& a = shift ? row.shifted : row.plain;
-        if (a.action != nullptr && (a.layers & layer) != 0) {
-            a.action(*this);
+        if (a.key != CalcKey::None && (a.layers & layer) != 0) {
+            press(a.key);
             return true;
         }
     }

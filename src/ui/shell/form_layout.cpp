@@ -3,6 +3,7 @@
 // handler. Positions are window client coordinates; children of a sub-panel
 // are placed relative to it.
 
+#include "core/calculator/virtual_keys.h"
 #include "core/constants/constants_table.h"
 #include "core/units/unit_catalogue.h"
 #include "ui/shell/calc_form.h"
@@ -40,8 +41,8 @@ enum class Panel { Main, L1, L2, L3, L4, L5 };
 
 // One row per key: its place, its handler and how it is presented. The spoken name and the
 // action are what assistive technology reads; the tool tip is the action with the keyboard
-// equivalent in brackets ("Sine (S)"), the accessible description the same as a sentence
-// ("Sine. Keyboard: S").
+// equivalents of its calculator key in brackets ("Sine (S)"), the accessible description the
+// same as a sentence ("Sine. Keyboard: S"). The equivalents come from the key table.
 struct KeyRow {
     const char* name;
     KeyGlyph glyph;
@@ -50,7 +51,7 @@ struct KeyRow {
     Handler handler; // nullptr: the key has no handler
     const char* spoken;
     const char* action;
-    const char* keys; // nullptr: no keyboard equivalent
+    CalcKey key; // the calculator key it is, for its keyboard equivalents; None: no such key
 };
 
 struct PanelRow {
@@ -67,159 +68,160 @@ constexpr PanelRow kPanels[] = {
 
 using F = TCalcForm;
 using G = KeyGlyph;
+using K = CalcKey;
 
 // clang-format off
 const KeyRow kKeys[] = {
     // Window-level keys.
     {"LBtnClose", G::CloseNormal, 208, 5, 28, 20, Panel::Main, &F::LBtnCloseClick,
-     "close", "Close the calculator", nullptr},
+     "close", "Close the calculator", K::None},
     {"LBtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::Main, &F::L4BtnHelpClick,
-     "help", "Show or hide the help page", nullptr},
+     "help", "Show or hide the help page", K::None},
     {"LBtnNextLayer", G::FunctionTab, 181, 234, 72, 25, Panel::Main, &F::LBtnNextLayerClick,
-     "next layer", "Next layer", nullptr},
+     "next layer", "Next layer", K::None},
     // The common keypad.
     {"LBtn7", G::Digit7, 9, 418, 40, 35, Panel::Main, &F::LBtn7Click,
-     "7", "Digit 7", "7"},
+     "7", "Digit 7", K::Digit7},
     {"LBtn8", G::Digit8, 59, 418, 40, 35, Panel::Main, &F::LBtn8Click,
-     "8", "Digit 8", "8"},
+     "8", "Digit 8", K::Digit8},
     {"LBtn9", G::Digit9, 109, 418, 40, 35, Panel::Main, &F::LBtn9Click,
-     "9", "Digit 9", "9"},
+     "9", "Digit 9", K::Digit9},
     {"LBtnDel", G::Del, 159, 418, 40, 35, Panel::Main, &F::LBtnDelClick,
-     "delete", "Delete the last entry", "Backspace, Delete"},
+     "delete", "Delete the last entry", K::Del},
     {"LBtnAc", G::Ac, 209, 418, 40, 35, Panel::Main, &F::LBtnAcClick,
-     "clear all", "Clear the problem", "Esc"},
+     "clear all", "Clear the problem", K::AllClear},
     {"LBtn4", G::Digit4, 9, 458, 40, 35, Panel::Main, &F::LBtn4Click,
-     "4", "Digit 4", "4"},
+     "4", "Digit 4", K::Digit4},
     {"LBtn5", G::Digit5, 59, 458, 40, 35, Panel::Main, &F::LBtn5Click,
-     "5", "Digit 5", "5"},
+     "5", "Digit 5", K::Digit5},
     {"LBtn6", G::Digit6, 109, 458, 40, 35, Panel::Main, &F::LBtn6Click,
-     "6", "Digit 6", "6"},
+     "6", "Digit 6", K::Digit6},
     {"LBtnMul", G::Multiply, 159, 458, 40, 35, Panel::Main, &F::LBtnMulClick,
-     "multiply", "Multiply", "*"},
+     "multiply", "Multiply", K::Multiply},
     {"LBtnDiv", G::Divide, 209, 458, 40, 35, Panel::Main, &F::LBtnDivClick,
-     "divide", "Divide", "/"},
+     "divide", "Divide", K::Divide},
     {"LBtn1", G::Digit1, 9, 498, 40, 35, Panel::Main, &F::LBtn1Click,
-     "1", "Digit 1", "1"},
+     "1", "Digit 1", K::Digit1},
     {"LBtn2", G::Digit2, 59, 498, 40, 35, Panel::Main, &F::LBtn2Click,
-     "2", "Digit 2", "2"},
+     "2", "Digit 2", K::Digit2},
     {"LBtn3", G::Digit3, 109, 498, 40, 35, Panel::Main, &F::LBtn3Click,
-     "3", "Digit 3", "3"},
+     "3", "Digit 3", K::Digit3},
     {"LBtnPlus", G::Plus, 159, 498, 40, 35, Panel::Main, &F::LBtnPlusClick,
-     "plus", "Add", "+"},
+     "plus", "Add", K::Plus},
     {"LBtnMinus", G::Minus, 209, 498, 40, 35, Panel::Main, &F::LBtnMinusClick,
-     "minus", "Subtract", "-"},
+     "minus", "Subtract", K::Minus},
     {"LBtn0", G::Digit0, 9, 538, 40, 35, Panel::Main, &F::LBtn0Click,
-     "0", "Digit 0", "0"},
+     "0", "Digit 0", K::Digit0},
     {"LBtnDot", G::Dot, 59, 538, 40, 35, Panel::Main, &F::LBtnDotClick,
-     "decimal point", "Decimal point", "numeric-pad point; . in the scientific layer"},
+     "decimal point", "Decimal point", K::Point},
     {"LBtn10toX", G::TenToX, 109, 538, 40, 35, Panel::Main, &F::LBtn10toXClick,
-     "ten to the power x", "Ten to the power x", nullptr},
+     "ten to the power x", "Ten to the power x", K::TenToX},
     {"LBtnAns", G::Ans, 159, 538, 40, 35, Panel::Main, &F::LBtnAnsClick,
-     "answer", "The last answer", "M in the scientific layer"},
+     "answer", "The last answer", K::Answer},
     {"LBtnEqual", G::Equal, 209, 538, 39, 35, Panel::Main, &F::LBtnEqualClick,
-     "equals", "Work out the problem", "Enter"},
+     "equals", "Work out the problem", K::Equal},
     // Scientific sub-panel.
     {"L1BtnInverse", G::Inverse, 10, 284, 41, 32, Panel::L1, &F::L1BtnInverseClick,
-     "reciprocal", "Reciprocal", "I"},
+     "reciprocal", "Reciprocal", K::Inverse},
     {"L1BtnSqr", G::Square, 60, 284, 41, 32, Panel::L1, &F::L1BtnSqrClick,
-     "square", "Square", "Shift+2"},
+     "square", "Square", K::Square},
     {"L1BtnPercent", G::Percent, 109, 284, 41, 32, Panel::L1, &F::L1BtnPercentClick,
-     "percent", "Percent", "%"},
+     "percent", "Percent", K::Percent},
     {"L1BtnToGms", G::ToDms, 159, 284, 41, 32, Panel::L1, &F::L1BtnToGmsClick,
-     "to degrees minutes seconds", "To degrees, minutes and seconds", "G"},
+     "to degrees minutes seconds", "To degrees, minutes and seconds", K::ToDms},
     {"L1BtnFromGms", G::FromDms, 209, 284, 41, 32, Panel::L1, &F::L1BtnFromGmsClick,
-     "from degrees minutes seconds", "Back from degrees, minutes and seconds", "Shift+G"},
+     "from degrees minutes seconds", "Back from degrees, minutes and seconds", K::FromDms},
     {"L1BtnLog", G::Log, 10, 316, 41, 32, Panel::L1, &F::L1BtnLogClick,
-     "logarithm", "Common logarithm", "L"},
+     "logarithm", "Common logarithm", K::Log},
     {"L1BtnLn", G::Ln, 60, 316, 41, 32, Panel::L1, &F::L1BtnLnClick,
-     "natural logarithm", "Natural logarithm", "N"},
+     "natural logarithm", "Natural logarithm", K::Ln},
     {"L1BtnBrStart", G::BracketOpen, 109, 316, 41, 32, Panel::L1, &F::L1BtnBrStartClick,
-     "opening bracket", "Opening bracket", "("},
+     "opening bracket", "Opening bracket", K::OpenBracket},
     {"L1BtnBrEnd", G::BracketClose, 159, 316, 41, 32, Panel::L1, &F::L1BtnBrEndClick,
-     "closing bracket", "Closing bracket", ")"},
+     "closing bracket", "Closing bracket", K::CloseBracket},
     {"L1BtnXtoY", G::XToY, 209, 316, 41, 32, Panel::L1, &F::L1BtnXtoYClick,
-     "x to the power y", "X to the power y", "Y"},
+     "x to the power y", "X to the power y", K::Power},
     {"L1BtnSqrt", G::Sqrt, 10, 348, 41, 32, Panel::L1, &F::L1BtnSqrtClick,
-     "square root", "Square root", "R"},
+     "square root", "Square root", K::SquareRoot},
     {"L1BtnPlusMinus", G::PlusMinus, 60, 348, 41, 32, Panel::L1, &F::L1BtnPlusMinusClick,
-     "change sign", "Change the sign", nullptr},
+     "change sign", "Change the sign", K::PlusMinus},
     {"L1BtnSin", G::Sin, 109, 348, 41, 32, Panel::L1, &F::L1BtnSinClick,
-     "sine", "Sine", "S"},
+     "sine", "Sine", K::Sin},
     {"L1BtnCos", G::Cos, 159, 348, 41, 32, Panel::L1, &F::L1BtnCosClick,
-     "cosine", "Cosine", "C"},
+     "cosine", "Cosine", K::Cos},
     {"L1BtnTan", G::Tan, 209, 348, 41, 32, Panel::L1, &F::L1BtnTanClick,
-     "tangent", "Tangent", "T"},
+     "tangent", "Tangent", K::Tan},
     {"L1BtnDown", G::RightArrow, 10, 380, 41, 32, Panel::L1, &F::L1BtnDownClick,
-     "close exponent", "Close the exponent", "Shift+Y"},
+     "close exponent", "Close the exponent", K::ExponentDown},
     {"L1BtnHyp", G::Hyp, 60, 380, 41, 32, Panel::L1, &F::L1BtnHypClick,
-     "hyperbolic", "Hyperbolic: the next sine, cosine or tangent key enters the hyperbolic function", nullptr},
+     "hyperbolic", "Hyperbolic: the next sine, cosine or tangent key enters the hyperbolic function", K::Hyp},
     {"L1BtnAsin", G::Asin, 109, 380, 41, 32, Panel::L1, &F::L1BtnAsinClick,
-     "arc sine", "Arc sine", "Shift+S"},
+     "arc sine", "Arc sine", K::Asin},
     {"L1BtnAcos", G::Acos, 159, 380, 41, 32, Panel::L1, &F::L1BtnAcosClick,
-     "arc cosine", "Arc cosine", "Shift+C"},
+     "arc cosine", "Arc cosine", K::Acos},
     {"L1BtnAtan", G::Atan, 209, 380, 41, 32, Panel::L1, &F::L1BtnAtanClick,
-     "arc tangent", "Arc tangent", "Shift+T"},
+     "arc tangent", "Arc tangent", K::Atan},
     // Programmer sub-panel.
     {"L2BtnBrStart", G::BracketOpen, 10, 281, 41, 32, Panel::L2, &F::L2BtnBrStartClick,
-     "opening bracket", "Opening bracket", "("},
+     "opening bracket", "Opening bracket", K::OpenBracket},
     {"L2BtnBrEnd", G::BracketClose, 60, 281, 41, 32, Panel::L2, &F::L2BtnBrEndClick,
-     "closing bracket", "Closing bracket", ")"},
+     "closing bracket", "Closing bracket", K::CloseBracket},
     {"L2BtnBlusMinus", G::PlusMinus, 109, 281, 41, 32, Panel::L2, nullptr,
-     "change sign", "Change the sign: not available with integers", nullptr},
+     "change sign", "Change the sign: not available with integers", K::None},
     {"L2BtnMod", G::Mod, 159, 281, 41, 32, Panel::L2, &F::L2BtnModClick,
-     "modulo", "Remainder of a division (MOD)", "%"},
+     "modulo", "Remainder of a division (MOD)", K::Mod},
     {"L2BtnAnd", G::And, 210, 281, 41, 32, Panel::L2, &F::L2BtnAndClick,
-     "AND", "Bitwise AND", nullptr},
+     "AND", "Bitwise AND", K::And},
     {"L2BtnHexA", G::HexA, 10, 329, 41, 32, Panel::L2, &F::L2BtnHexAClick,
-     "hex digit A", "Hexadecimal digit A", "A"},
+     "hex digit A", "Hexadecimal digit A", K::HexA},
     {"L2BtnHexB", G::HexB, 60, 329, 41, 32, Panel::L2, &F::L2BtnHexBClick,
-     "hex digit B", "Hexadecimal digit B", "B"},
+     "hex digit B", "Hexadecimal digit B", K::HexB},
     {"L2BtnHexC", G::HexC, 109, 329, 41, 32, Panel::L2, &F::L2BtnHexCClick,
-     "hex digit C", "Hexadecimal digit C", "C"},
+     "hex digit C", "Hexadecimal digit C", K::HexC},
     {"L2BtnOr", G::Or, 159, 329, 41, 32, Panel::L2, &F::L2BtnOrClick,
-     "OR", "Bitwise OR", "\\"},
+     "OR", "Bitwise OR", K::Or},
     {"L2BtnXor", G::Xor, 210, 329, 41, 32, Panel::L2, &F::L2BtnXorClick,
-     "XOR", "Bitwise exclusive OR", "^"},
+     "XOR", "Bitwise exclusive OR", K::Xor},
     {"L2BtnHexD", G::HexD, 10, 377, 41, 32, Panel::L2, &F::L2BtnHexDClick,
-     "hex digit D", "Hexadecimal digit D", "D"},
+     "hex digit D", "Hexadecimal digit D", K::HexD},
     {"L2BtnHexE", G::HexE, 60, 377, 41, 32, Panel::L2, &F::L2BtnHexEClick,
-     "hex digit E", "Hexadecimal digit E", "E"},
+     "hex digit E", "Hexadecimal digit E", K::HexE},
     {"L2BtnHexF", G::HexF, 109, 377, 41, 32, Panel::L2, &F::L2BtnHexFClick,
-     "hex digit F", "Hexadecimal digit F", "F"},
+     "hex digit F", "Hexadecimal digit F", K::HexF},
     {"L2BtnLsh", G::Lsh, 159, 377, 41, 32, Panel::L2, &F::L2BtnLshClick,
-     "shift left", "Shift left", ","},
+     "shift left", "Shift left", K::ShiftLeft},
     {"L2BtnNot", G::Not, 210, 377, 41, 32, Panel::L2, &F::L2BtnNotClick,
-     "NOT", "Bitwise NOT", "`"},
+     "NOT", "Bitwise NOT", K::Not},
     // Conversion and constants sub-panels carry their own help and next-layer keys.
     {"L3BtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::L3, &F::L4BtnHelpClick,
-     "help", "Show or hide the help page", nullptr},
+     "help", "Show or hide the help page", K::None},
     {"L3BtnNextLayer", G::FunctionTab, 181, 234, 72, 26, Panel::L3, &F::L3BtnNextLayerClick,
-     "next layer", "Next layer", nullptr},
+     "next layer", "Next layer", K::None},
     {"L4BtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::L4, &F::L4BtnHelpClick,
-     "help", "Show or hide the help page", nullptr},
+     "help", "Show or hide the help page", K::None},
     {"L4BtnNextLayer", G::FunctionTab, 181, 234, 72, 26, Panel::L4, &F::L3BtnNextLayerClick,
-     "next layer", "Next layer", nullptr},
+     "next layer", "Next layer", K::None},
     // Financial sub-panel.
     {"L5BtnPV", G::PresentValue, 3, 261, 121, 32, Panel::L5, &F::L5BtnPVClick,
-     "present value", "Present value (PV)", nullptr},
+     "present value", "Present value (PV)", K::None},
     {"L5BtnFV", G::FutureValue, 3, 301, 121, 32, Panel::L5, &F::L5BtnFVClick,
-     "future value", "Future value (FV)", nullptr},
+     "future value", "Future value (FV)", K::None},
     {"L5BtnPMT", G::Payment, 3, 333, 121, 48, Panel::L5, &F::L5BtnPMTClick,
-     "payment", "Periodical payment (PMT)", nullptr},
+     "payment", "Periodical payment (PMT)", K::None},
     {"L5BtnI_YR", G::InterestPerYear, 139, 260, 113, 33, Panel::L5, &F::L5BtnI_YRClick,
-     "interest per year", "Interest per year (I/YR)", nullptr},
+     "interest per year", "Interest per year (I/YR)", K::None},
     {"L5BtnP_YR", G::PeriodsPerYear, 139, 301, 113, 32, Panel::L5, &F::L5BtnP_YRClick,
-     "periods per year", "Periods per year (P/YR)", nullptr},
+     "periods per year", "Periods per year (P/YR)", K::None},
     {"L5BtnN", G::Periods, 139, 341, 113, 32, Panel::L5, &F::L5BtnNClick,
-     "periods", "Number of periods (N)", nullptr},
+     "periods", "Number of periods (N)", K::None},
     {"L5BtnBraketStart", G::BracketOpen, 12, 381, 41, 32, Panel::L5, &F::L1BtnBrStartClick,
-     "opening bracket", "Opening bracket", "("},
+     "opening bracket", "Opening bracket", K::OpenBracket},
     {"L5BtnBraketEnd", G::BracketClose, 70, 381, 41, 32, Panel::L5, &F::L1BtnBrEndClick,
-     "closing bracket", "Closing bracket", ")"},
+     "closing bracket", "Closing bracket", K::CloseBracket},
     {"L5BtnPlusMinus", G::PlusMinus, 145, 381, 41, 32, Panel::L5, &F::L1BtnPlusMinusClick,
-     "change sign", "Change the sign", nullptr},
+     "change sign", "Change the sign", K::PlusMinus},
     {"L5BtnRight", G::RightArrow, 203, 381, 41, 32, Panel::L5, &F::L1BtnDownClick,
-     "close exponent", "Close the exponent", nullptr},
+     "close exponent", "Close the exponent", K::ExponentDown},
 };
 
 // The labels that select a unit category or a constants group; each reads as a button named
@@ -260,16 +262,81 @@ const LabelRow kGroupLabels[] = {
 static_assert(std::size(kCategoryLabels) == kUnitCategoryCount, "one label per unit category");
 static_assert(std::size(kGroupLabels) == kConstantGroupCount, "one label per constants group");
 
+// The layers in which a key of the panel shows.
+unsigned panelLayers(Panel panel) {
+    switch (panel) {
+    case Panel::Main:
+        break;
+    case Panel::L1:
+        return layerBit(Layer::Scientific);
+    case Panel::L2:
+        return layerBit(Layer::Programmer);
+    case Panel::L3:
+        return layerBit(Layer::Conversion);
+    case Panel::L4:
+        return layerBit(Layer::Constants);
+    case Panel::L5:
+        return layerBit(Layer::Financial);
+    }
+    return kEveryLayer;
+}
+
+QString layerNames(unsigned layers) {
+    static const char* const kNames[] = {"scientific", "programmer", "conversion", "constants",
+                                         "financial"};
+    static_assert(std::size(kNames) == kLayerCount);
+    QStringList names;
+    for (int i = 0; i < kLayerCount; ++i)
+        if ((layers & layerBit(static_cast<Layer>(i))) != 0) names << QLatin1String(kNames[i]);
+    return names.join(QStringLiteral(" and "));
+}
+
+// The keyboard keys that do what the key does where it shows, as the key table maps them:
+// "7, Num 7", ". in the scientific layer, Num .". The keypad comes last.
+QString keyboardText(const KeyRow& row) {
+    QStringList main;
+    QStringList keypad;
+    // Esc clears the problem through the window's own rule.
+    if (row.key == CalcKey::AllClear) main << QStringLiteral("Esc");
+    const unsigned shown = panelLayers(row.panel);
+    const std::vector<KeyPress> presses = keyboardEquivalents(row.key);
+    for (const KeyPress& k : presses) {
+        const unsigned where = k.layers & shown;
+        if (where == 0) continue;
+        const bool plainToo = std::any_of(presses.begin(), presses.end(), [&](const KeyPress& o) {
+            return o.key == k.key && !o.shift && (o.layers & shown) != 0;
+        });
+        const QString name = QString::fromStdString(keyPressName(k.key, k.shift));
+        // Shift on a digit, letter or keypad key that does the same is the same key; on a
+        // punctuation key it makes another character, which the user may look for.
+        if (k.shift && plainToo && k.key < vk::kOemSemicolon) continue;
+        QStringList& list = name.startsWith(QLatin1String("Num ")) ? keypad : main;
+        if (where == shown) {
+            if (!list.contains(name)) list << name;
+            continue;
+        }
+        // Keys that work in fewer layers than the key shows in: ". or > in the scientific layer".
+        const QString note =
+            QStringLiteral(" in the ") + layerNames(where) + QStringLiteral(" layer");
+        if (!list.isEmpty() && list.back().endsWith(note))
+            list.back().insert(list.back().size() - note.size(), QStringLiteral(" or ") + name);
+        else
+            list << name + note;
+    }
+    return (main + keypad).join(QStringLiteral(", "));
+}
+
 QString keyToolTip(const KeyRow& row) {
     QString tip = QString::fromLatin1(row.action);
-    if (row.keys != nullptr)
-        tip += QStringLiteral(" (") + QString::fromLatin1(row.keys) + QLatin1Char(')');
+    const QString keys = keyboardText(row);
+    if (!keys.isEmpty()) tip += QStringLiteral(" (") + keys + QLatin1Char(')');
     return tip;
 }
 
 QString keyDescription(const KeyRow& row) {
     QString text = QString::fromLatin1(row.action) + QLatin1Char('.');
-    if (row.keys != nullptr) text += QStringLiteral(" Keyboard: ") + QString::fromLatin1(row.keys);
+    const QString keys = keyboardText(row);
+    if (!keys.isEmpty()) text += QStringLiteral(" Keyboard: ") + keys;
     return text;
 }
 

@@ -1,28 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/key_map.h"
 
+#include "core/calculator/virtual_keys.h"
+
 namespace zc {
 
 namespace {
-
-struct CharKey {
-    char16_t ch;
-    int key;
-    bool shift;
-};
-
-// Characters of a US keyboard besides letters and digits, and the key that makes them.
-constexpr CharKey kCharKeys[] = {
-    {u')', 48, true},  {u'!', 49, true},   {u'@', 50, true},  {u'#', 51, true},
-    {u'$', 52, true},  {u'%', 53, true},   {u'^', 54, true},  {u'&', 55, true},
-    {u'*', 56, true},  {u'(', 57, true},   {u' ', 32, false}, {u';', 186, false},
-    {u':', 186, true}, {u'=', 187, false}, {u'+', 187, true}, {u',', 188, false},
-    {u'<', 188, true}, {u'-', 189, false}, {u'_', 189, true}, {u'.', 190, false},
-    {u'>', 190, true}, {u'/', 191, false}, {u'?', 191, true}, {u'`', 192, false},
-    {u'~', 192, true}, {u'[', 219, false}, {u'{', 219, true}, {u'\\', 220, false},
-    {u'|', 220, true}, {u']', 221, false}, {u'}', 221, true}, {u'\'', 222, false},
-    {u'"', 222, true},
-};
 
 struct NamedKey {
     int qtKey;
@@ -31,20 +14,22 @@ struct NamedKey {
 
 // Keys without a character. The navigation keys are also what the keypad sends with Num Lock
 // off; none of them does anything, but they stay apart from the keys that carry a character.
+// clang-format off
 constexpr NamedKey kNamedKeys[] = {
-    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},       {Qt::Key_Backtab, 9},
-    {Qt::Key_Clear, 12},    {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},
-    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17},  {Qt::Key_Alt, 18},
-    {Qt::Key_Pause, 19},    {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},
-    {Qt::Key_PageUp, 33},   {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
-    {Qt::Key_Home, 36},     {Qt::Key_Left, 37},     {Qt::Key_Up, 38},
-    {Qt::Key_Right, 39},    {Qt::Key_Down, 40},     {Qt::Key_Print, 44},
-    {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46},   {Qt::Key_Meta, 91},
-    {Qt::Key_Menu, 93},     {Qt::Key_NumLock, 144}, {Qt::Key_ScrollLock, 145},
+    {Qt::Key_Backspace, vk::kBack},     {Qt::Key_Tab, vk::kTab},           {Qt::Key_Backtab, vk::kTab},
+    {Qt::Key_Clear, vk::kClear},        {Qt::Key_Return, vk::kReturn},     {Qt::Key_Enter, vk::kReturn},
+    {Qt::Key_Shift, vk::kShift},        {Qt::Key_Control, vk::kControl},   {Qt::Key_Alt, vk::kAlt},
+    {Qt::Key_Pause, vk::kPause},        {Qt::Key_CapsLock, vk::kCapsLock}, {Qt::Key_Escape, vk::kEscape},
+    {Qt::Key_PageUp, vk::kPageUp},      {Qt::Key_PageDown, vk::kPageDown}, {Qt::Key_End, vk::kEnd},
+    {Qt::Key_Home, vk::kHome},          {Qt::Key_Left, vk::kLeft},         {Qt::Key_Up, vk::kUp},
+    {Qt::Key_Right, vk::kRight},        {Qt::Key_Down, vk::kDown},         {Qt::Key_Print, vk::kPrintScreen},
+    {Qt::Key_Insert, vk::kInsert},      {Qt::Key_Delete, vk::kDelete},     {Qt::Key_Meta, vk::kWindows},
+    {Qt::Key_Menu, vk::kMenu},          {Qt::Key_NumLock, vk::kNumLock},   {Qt::Key_ScrollLock, vk::kScrollLock},
 };
+// clang-format on
 
 int namedCode(int qtKey) {
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return vk::kF1 + (qtKey - Qt::Key_F1);
     for (const NamedKey& k : kNamedKeys)
         if (k.qtKey == qtKey) return k.key;
     return 0;
@@ -52,46 +37,33 @@ int namedCode(int qtKey) {
 
 // The keypad keeps its own codes whatever the Shift state, so Shift+keypad 8 is a digit.
 int keypadCode(int qtKey) {
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 96 + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return vk::numpadKey(qtKey - Qt::Key_0);
     switch (qtKey) {
     case Qt::Key_Asterisk:
-        return 106;
+        return vk::kMultiply;
     case Qt::Key_Plus:
-        return 107;
+        return vk::kAdd;
     case Qt::Key_Minus:
-        return 109;
+        return vk::kSubtract;
     case Qt::Key_Period:
     case Qt::Key_Comma:
-        return 110; // the decimal key, whichever separator the layout prints
+        return vk::kDecimal; // the decimal key, whichever separator the layout prints
     case Qt::Key_Slash:
-        return 111;
+        return vk::kDivide;
     default:
         return namedCode(qtKey); // Enter, and the navigation keys of Num Lock off
     }
 }
 
-// The key and Shift state a US keyboard needs for the character. Letters keep the state of the
-// Shift key instead, because Caps Lock changes their case without it.
+// The key and Shift state a US keyboard needs for the character, from the calculator's own
+// character table. Letters keep the state of the Shift key, because Caps Lock changes their
+// case without it.
 bool charCode(char16_t ch, bool shiftHeld, KeyCode& out) {
-    if (ch >= u'a' && ch <= u'z') ch = static_cast<char16_t>(ch - u'a' + u'A');
-    if (ch >= u'A' && ch <= u'Z') {
-        out.key = 65 + (ch - u'A');
-        out.shift = shiftHeld;
-        return true;
-    }
-    if (ch >= u'0' && ch <= u'9') {
-        out.key = 48 + (ch - u'0');
-        out.shift = false;
-        return true;
-    }
-    for (const CharKey& k : kCharKeys) {
-        if (k.ch == ch) {
-            out.key = k.key;
-            out.shift = k.shift;
-            return true;
-        }
-    }
-    return false;
+    const VirtualKey k = virtualKeyForCharacter(ch, shiftHeld);
+    if (k.key == 0) return false;
+    out.key = k.key;
+    out.shift = k.shift;
+    return true;
 }
 
 } // namespace
