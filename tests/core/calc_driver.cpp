@@ -184,11 +184,11 @@ constexpr NamedKey kNamedKeys[] = {
     {"NumDecimal", vk::kDecimal},
     {"NumDivide", vk::kDivide},
     {"NumEnter", vk::kReturn},
-    {"Home", 36},
-    {"End", 35},
+    {"Home", vk::kHome},
+    {"End", vk::kEnd},
 };
 
-// Keys that act on the focused control or the clipboard: only the window has those.
+// Keys that act on the focused control (Space presses it): only the window has those.
 constexpr std::string_view kWindowKeys[] = {"Tab", "Space", "Up", "Down", "Left", "Right"};
 
 } // namespace
@@ -329,6 +329,7 @@ std::string CalcDriver::click(const std::vector<std::string>& args) {
 std::string CalcDriver::type(std::u16string_view text) {
     for (const char16_t c : text) {
         if (!typeable(c)) return "cannot type: " + toUtf8(std::u16string_view(&c, 1));
+        if (c == u' ') return "key needs the window: Space";
         const bool upper = c >= u'A' && c <= u'Z';
         const VirtualKey k = virtualKeyForCharacter(c, upper);
         if (k.key != 0) keyDown(k.key, k.shift, false);
@@ -362,7 +363,7 @@ std::string CalcDriver::press(std::string_view specIn) {
     }
     if (spec == "Insert") {
         if (shift) return "key needs the window: " + std::string(specIn); // pastes
-        keyDown(45, shift, ctrl);
+        keyDown(vk::kInsert, shift, ctrl);
         return {};
     }
     if (spec.size() >= 2 && spec.size() <= 3 && spec.front() == 'F') {

@@ -21,7 +21,8 @@ public:
     CalcDriver();
 
     /// Runs one command line; returns what went wrong (an unknown command, control or key, a
-    /// control the window would not show), empty when the command ran.
+    /// control the window would not show, a key only the window handles: the focus keys and
+    /// paste), empty when the command ran.
     std::string run(std::string_view line);
     /// Runs every line of the script; returns the errors.
     std::vector<std::string> runScript(std::string_view script);
