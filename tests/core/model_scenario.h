@@ -3,20 +3,12 @@
 // Scenario tests on the calculator alone: a script of clicks and keys run by the
 // driver, then a check of selected fields of its state, named as in the window's dump.
 
+#include "../support/scenario_text.h"
 #include "calc_driver.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
-
-// The history separator as it stands inside a JSON string of an expectation.
-#define SEP "\\n_______________________________\\n"
-
-// Scripts that move from the scientific layer to layer 1, 2, 3 or 4.
-#define TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER2 TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER3 TO_LAYER2 "click L3BtnNextLayer\n"
-#define TO_LAYER4 TO_LAYER3 "click L4BtnNextLayer\n"
 
 namespace zc::test {
 

@@ -3,6 +3,7 @@
 // Scenario tests: a script of clicks and keys run on the real window, then a
 // check of selected fields of the window's state.
 
+#include "../support/scenario_text.h"
 #include "ui/script/script_runner.h"
 #include "ui/shell/calc_form.h"
 
@@ -13,15 +14,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-
-// The history separator as it stands inside a JSON string of an expectation.
-#define SEP "\\n_______________________________\\n"
-
-// Scripts that move from the scientific layer to layer 1, 2, 3 or 4.
-#define TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER2 TO_LAYER1 "click LBtnNextLayer\n"
-#define TO_LAYER3 TO_LAYER2 "click L3BtnNextLayer\n"
-#define TO_LAYER4 TO_LAYER3 "click L4BtnNextLayer\n"
 
 namespace zc::test {
 
