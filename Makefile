@@ -23,14 +23,16 @@ build: configure
 run: build
 	$(BUILD)/bin/zentorix-calculator
 
+# ctest runs each GoogleTest suite as one test; --verbose prints every case's
+# [ RUN ] and [ OK ] lines (prefixed with the test's number), passed or not.
 # The sanitizer build runs first, so the last line printed is ctest's summary of the plain build.
 test: build test-asan
-	@ctest --test-dir $(BUILD) --output-on-failure -j2
+	@ctest --test-dir $(BUILD) --verbose -j2
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZC_SANITIZE=ON $(CMAKE_ARGS)
 	@cmake --build $(ASAN_BUILD)
-	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
+	@ctest --test-dir $(ASAN_BUILD) --verbose -j2
 
 # Every C++ file in the project's own style (.clang-format).
 SOURCES = git ls-files '*.cpp' '*.h'
