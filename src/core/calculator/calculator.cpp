@@ -4,6 +4,7 @@
 #include "core/calculator/calculator.h"
 
 #include "core/calculator/entry_rule.h"
+#include "core/calculator/key_entries.h"
 #include "core/constants/constants_table.h"
 #include "core/dms/dms.h"
 #include "core/engine/evaluate.h"
@@ -40,6 +41,23 @@ std::u16string shownNumber(const std::string& text) {
     const auto grouped = groupThousands(text);
     return utf16(grouped ? *grouped : text);
 }
+
+/// The row of an entry key.
+const KeyEntry& entryOf(CalcKey key) {
+    return *findKeyEntry(key);
+}
+
+/// Every key that enters text has its row.
+constexpr bool everyEntryKeyHasItsRow() {
+    for (int k = static_cast<int>(CalcKey::Digit0); k <= static_cast<int>(CalcKey::ShiftLeft);
+         ++k) {
+        const auto key = static_cast<CalcKey>(k);
+        if (key == CalcKey::Answer || key == CalcKey::PlusMinus || key == CalcKey::Hyp) continue;
+        if (findKeyEntry(key) == nullptr) return false;
+    }
+    return true;
+}
+static_assert(everyEntryKeyHasItsRow(), "an entry key without its row");
 
 /// The category the conversion layer opens with: distances.
 constexpr int kFirstUnitCategory = 3;
@@ -150,16 +168,24 @@ void Calculator::appendNumberText(std::string_view text) {
     undoStack.push_back(nc.record);
 }
 
-bool Calculator::enterStep(EntryRule rule, std::u16string_view display, std::string_view code) {
+bool Calculator::enterStep(EntryRule rule, std::u16string_view display, std::string_view code,
+                           int raise, int reserve) {
     if (rule == EntryRule::NeedOperand && solved) return false;
-    if (!fitsAfterRule(static_cast<int>(code.size()), rule)) return false;
+    if (!fitsAfterRule(static_cast<int>(code.size()) + reserve, rule)) return false;
     if (rule == EntryRule::StartValue) startValueRule();
     if (rule == EntryRule::ContinueFromResult) operatorRule();
     solved = false;
-    appendBoth(display, textRaise);
+    appendBoth(display, textRaise + raise);
     appendCode(code);
     pushRecord(static_cast<int>(code.size()), lengthOf(display));
     return true;
+}
+
+bool Calculator::enterKey(CalcKey key) {
+    const KeyEntry& e = entryOf(key);
+    const bool hyperbolic = hypMode && !e.hypCode.empty();
+    return enterStep(e.rule, hyperbolic ? e.hypDisplay : e.display, hyperbolic ? e.hypCode : e.code,
+                     e.raise, e.reserve);
 }
 
 void Calculator::reportFailure(std::u16string_view message, std::u16string_view lead, int raise) {
@@ -183,14 +209,13 @@ void Calculator::digit(char d) {
         if (numberSystem == NumberSystem::Bin && d >= '2') return;
         if (numberSystem == NumberSystem::Oct && (d == '8' || d == '9')) return;
     }
-    const char16_t display[1] = {static_cast<char16_t>(d)};
-    enterStep(EntryRule::StartValue, std::u16string_view(display, 1), std::string_view(&d, 1));
+    if (d < '0' || d > '9') return;
+    enterKey(static_cast<CalcKey>(static_cast<int>(CalcKey::Digit0) + (d - '0')));
 }
 
 void Calculator::hexDigit(char letter) {
-    if (numberSystem != NumberSystem::Hex) return;
-    const char16_t display[1] = {static_cast<char16_t>(letter)};
-    enterStep(EntryRule::StartValue, std::u16string_view(display, 1), std::string_view(&letter, 1));
+    if (numberSystem != NumberSystem::Hex || letter < 'A' || letter > 'F') return;
+    enterKey(static_cast<CalcKey>(static_cast<int>(CalcKey::HexA) + (letter - 'A')));
 }
 
 void Calculator::point() {
@@ -202,26 +227,21 @@ void Calculator::point() {
     if (!fitsAfterRule(hiddenZero ? 2 : 1, EntryRule::StartValue)) return;
     startValueRule();
     solved = false;
-    appendBoth(u".", textRaise);
+    const KeyEntry& e = entryOf(CalcKey::Point);
+    appendBoth(e.display, textRaise);
     if (hiddenZero) {
         appendCode("0");
         pushRecord(1, 0);
     }
-    appendCode(".");
-    pushRecord(1, 1);
+    appendCode(e.code);
+    pushRecord(static_cast<int>(e.code.size()), lengthOf(e.display));
 }
 
 void Calculator::tenToX() {
     if (currentLayer == Layer::Programmer) return;
-    // One more for the ")" that "=" may add to close the exponent.
-    if (!fitsAfterRule(5, EntryRule::StartValue)) return;
-    startValueRule();
-    solved = false;
-    appendBoth(u"10", textRaise);
+    if (!enterKey(CalcKey::TenToX)) return;
     exponentOpen = true;
     textRaise += 60;
-    appendCode("10p(");
-    pushRecord(4, 2);
 }
 
 void Calculator::answer() {
@@ -311,151 +331,131 @@ void Calculator::plusMinus() {
 
 // --- operators and functions ---------------------------------------------
 
-void Calculator::operatorKey(char code, char16_t display) {
-    if (!fitsAfterRule(1, EntryRule::ContinueFromResult)) return;
+void Calculator::operatorKey(CalcKey key) {
+    const KeyEntry& e = entryOf(key);
+    if (!fitsAfterRule(static_cast<int>(e.code.size()), EntryRule::ContinueFromResult)) return;
     operatorRule();
     // At the very start of a problem the minus key writes the negation code.
-    if (code == '-' && exprLen == 0) code = 'm';
+    const std::string_view code = key == CalcKey::Minus && exprLen == 0 ? "m" : e.code;
     solved = false;
-    appendBoth(std::u16string_view(&display, 1), textRaise);
-    appendCode(std::string_view(&code, 1));
-    pushRecord(1, 1);
+    appendBoth(e.display, textRaise);
+    appendCode(code);
+    pushRecord(static_cast<int>(code.size()), lengthOf(e.display));
 }
 
 void Calculator::plus() {
-    operatorKey('+', u'+');
+    operatorKey(CalcKey::Plus);
 }
 void Calculator::minus() {
-    operatorKey('-', u'\u2212');
+    operatorKey(CalcKey::Minus);
 }
 void Calculator::multiply() {
-    operatorKey('*', u'\u00D7');
+    operatorKey(CalcKey::Multiply);
 }
 void Calculator::divide() {
-    operatorKey('/', u'\u00F7');
+    operatorKey(CalcKey::Divide);
 }
 
 void Calculator::power() {
-    // One more for the ")" that "=" may add to close the exponent.
-    if (solved || !fitsAfterRule(3, EntryRule::NeedOperand)) return;
+    if (!enterKey(CalcKey::Power)) return;
     textRaise += 60;
     exponentOpen = true;
-    appendCode("p(");
-    pushRecord(2, 0);
 }
 
 void Calculator::inverse() {
-    if (solved || !fitsAfterRule(1, EntryRule::NeedOperand)) return;
-    appendBoth(u"-1", textRaise + 60);
-    appendCode("i");
-    pushRecord(1, 2);
+    enterKey(CalcKey::Inverse);
 }
 
 void Calculator::square() {
     // The integer engine has no square: the key is ignored there like the point key.
     if (currentLayer == Layer::Programmer) return;
-    if (solved || !fitsAfterRule(1, EntryRule::NeedOperand)) return;
-    appendBoth(u"2", textRaise + 60);
-    appendCode("q");
-    pushRecord(1, 1);
+    enterKey(CalcKey::Square);
 }
 
 void Calculator::squareRoot() {
-    if (!fitsAfterRule(2, EntryRule::StartValue)) return;
-    startValueRule();
-    solved = false;
-    appendBoth(u"\u221A", textRaise);
-    appendBoth(u"(", textRaise);
-    appendCode("k(");
-    pushRecord(2, 2);
+    enterKey(CalcKey::SquareRoot);
 }
-
 void Calculator::percent() {
-    enterStep(EntryRule::StartValue, u"%", "%");
+    enterKey(CalcKey::Percent);
 }
 void Calculator::log10() {
-    enterStep(EntryRule::StartValue, u"log(", "l(");
+    enterKey(CalcKey::Log);
 }
 void Calculator::naturalLog() {
-    enterStep(EntryRule::StartValue, u"ln(", "n(");
+    enterKey(CalcKey::Ln);
 }
 
-void Calculator::trigKey(std::u16string_view plainDisplay, char plainCode,
-                         std::u16string_view hypDisplay, char hypCode) {
-    const char code[2] = {hypMode ? hypCode : plainCode, '('};
-    if (enterStep(EntryRule::StartValue, hypMode ? hypDisplay : plainDisplay,
-                  std::string_view(code, 2)))
-        hypMode = false;
+void Calculator::trigKey(CalcKey key) {
+    // hyp is used up by the one function it turned hyperbolic.
+    if (enterKey(key)) hypMode = false;
 }
 
 void Calculator::sine() {
-    trigKey(u"sin(", 's', u"sinh(", 'b');
+    trigKey(CalcKey::Sin);
 }
 void Calculator::cosine() {
-    trigKey(u"cos(", 'c', u"cosh(", 'o');
+    trigKey(CalcKey::Cos);
 }
 void Calculator::tangent() {
-    trigKey(u"tan(", 't', u"tanh(", 'r');
+    trigKey(CalcKey::Tan);
 }
 void Calculator::arcSine() {
-    trigKey(u"asin(", 'x', u"asinh(", 'u');
+    trigKey(CalcKey::Asin);
 }
 void Calculator::arcCosine() {
-    trigKey(u"acos(", 'y', u"acosh(", 'v');
+    trigKey(CalcKey::Acos);
 }
 void Calculator::arcTangent() {
-    trigKey(u"atan(", 'z', u"atanh(", 'w');
+    trigKey(CalcKey::Atan);
 }
 
 void Calculator::openBracket() {
-    enterStep(EntryRule::StartValue, u"(", "(");
+    enterKey(CalcKey::OpenBracket);
 }
 void Calculator::closeBracket() {
-    enterStep(EntryRule::StartValue, u")", ")");
+    enterKey(CalcKey::CloseBracket);
 }
 
 void Calculator::exponentDown() {
-    if (!exponentOpen || solved || !fitsAfterRule(1, EntryRule::NeedOperand)) return;
+    if (!exponentOpen || !enterKey(CalcKey::ExponentDown)) return;
     if (textRaise > 0) textRaise -= 60;
-    appendCode(")");
     if (textRaise == 0) exponentOpen = false;
-    pushRecord(1, 0);
 }
 
 void Calculator::hyp() {
     hypMode = true;
 }
 
-void Calculator::programmerOperatorKey(bool programmerOnly, std::u16string_view display,
-                                       char code) {
-    if (!fitsAfterRule(1, EntryRule::ContinueFromResult)) return;
+void Calculator::programmerOperatorKey(CalcKey key, bool programmerOnly) {
+    const KeyEntry& e = entryOf(key);
+    if (!fitsAfterRule(static_cast<int>(e.code.size()), EntryRule::ContinueFromResult)) return;
     operatorRule();
     // The keyboard reaches these keys in every layer; the previous result is
     // re-entered first, the operator itself only in the programmer layer.
     if (programmerOnly && currentLayer != Layer::Programmer) return;
     solved = false;
-    appendBoth(display, textRaise);
-    appendCode(std::string_view(&code, 1));
-    pushRecord(1, lengthOf(display));
+    appendBoth(e.display, textRaise);
+    appendCode(e.code);
+    pushRecord(static_cast<int>(e.code.size()), lengthOf(e.display));
 }
 
 void Calculator::bitAnd() {
-    programmerOperatorKey(false, u"&", '&');
+    programmerOperatorKey(CalcKey::And, false);
 }
 void Calculator::bitXor() {
-    programmerOperatorKey(true, u"^", '^');
+    programmerOperatorKey(CalcKey::Xor, true);
 }
 void Calculator::modulo() {
-    programmerOperatorKey(false, u" mod ", '%');
+    programmerOperatorKey(CalcKey::Mod, false);
 }
 void Calculator::bitOr() {
-    programmerOperatorKey(true, u"|", '|');
+    programmerOperatorKey(CalcKey::Or, true);
 }
 void Calculator::bitNot() {
-    programmerOperatorKey(true, u"~", '~');
+    programmerOperatorKey(CalcKey::Not, true);
 }
 void Calculator::shiftLeft() {
-    programmerOperatorKey(true, u"<<", '<');
+    programmerOperatorKey(CalcKey::ShiftLeft, true);
 }
 
 // --- editing and evaluation ------------------------------------------------

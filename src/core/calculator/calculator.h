@@ -168,11 +168,13 @@ private:
     void appendCode(std::string_view code);
     void pushRecord(int codeChars, int displayChars);
     void appendNumberText(std::string_view text);
-    bool enterStep(EntryRule rule, std::u16string_view display, std::string_view code);
-    void operatorKey(char code, char16_t display);
-    void trigKey(std::u16string_view plainDisplay, char plainCode, std::u16string_view hypDisplay,
-                 char hypCode);
-    void programmerOperatorKey(bool programmerOnly, std::u16string_view display, char code);
+    bool enterStep(EntryRule rule, std::u16string_view display, std::string_view code, int raise,
+                   int reserve);
+    /// The entry of a key as its row says (the hyperbolic texts while hyp is on).
+    bool enterKey(CalcKey key);
+    void operatorKey(CalcKey key);
+    void trigKey(CalcKey key);
+    void programmerOperatorKey(CalcKey key, bool programmerOnly);
     void reportFailure(std::u16string_view message, std::u16string_view lead, int raise);
     void reportSyntaxError();
     void balanceBrackets(std::string_view code);
