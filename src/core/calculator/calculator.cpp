@@ -44,7 +44,7 @@ std::u16string shownNumber(const std::string& text) {
 
 /// The row of an entry key.
 const KeyEntry& entryOf(CalcKey key) {
-    return *findKeyEntry(key);
+    return kKeyEntries[static_cast<std::size_t>(keyEntryIndex(key))];
 }
 
 /// Every key that enters text has its row.
@@ -53,7 +53,7 @@ constexpr bool everyEntryKeyHasItsRow() {
          ++k) {
         const auto key = static_cast<CalcKey>(k);
         if (key == CalcKey::Answer || key == CalcKey::PlusMinus || key == CalcKey::Hyp) continue;
-        if (findKeyEntry(key) == nullptr) return false;
+        if (keyEntryIndex(key) < 0) return false;
     }
     return true;
 }

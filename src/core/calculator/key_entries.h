@@ -6,6 +6,8 @@
 #include "core/calculator/calc_key.h"
 #include "core/calculator/entry_rule.h"
 
+#include <cstddef>
+#include <iterator>
 #include <string_view>
 
 namespace zc {
@@ -70,11 +72,11 @@ inline constexpr KeyEntry kKeyEntries[] = {
 };
 // clang-format on
 
-/// The row of an entry key; every key of the table has one (checked where it is read).
-constexpr const KeyEntry* findKeyEntry(CalcKey key) {
-    for (const KeyEntry& e : kKeyEntries)
-        if (e.key == key) return &e;
-    return nullptr;
+/// The index of an entry key's row in kKeyEntries, or -1 for a key without one.
+constexpr int keyEntryIndex(CalcKey key) {
+    for (std::size_t i = 0; i < std::size(kKeyEntries); ++i)
+        if (kKeyEntries[i].key == key) return static_cast<int>(i);
+    return -1;
 }
 
 } // namespace zc
