@@ -42,6 +42,14 @@ std::u16string shownNumber(const std::string& text) {
     return utf16(grouped ? *grouped : text);
 }
 
+// The engines take the number system and the angle mode as the groups' item numbers.
+static_assert(static_cast<int>(NumberSystem::Hex) == kHex &&
+              static_cast<int>(NumberSystem::Dec) == kDec &&
+              static_cast<int>(NumberSystem::Oct) == kOct &&
+              static_cast<int>(NumberSystem::Bin) == kBin);
+static_assert(static_cast<int>(AngleMode::Degrees) == 0 &&
+              static_cast<int>(AngleMode::Radians) == 1);
+
 /// The row of an entry key.
 const KeyEntry& entryOf(CalcKey key) {
     return kKeyEntries[static_cast<std::size_t>(keyEntryIndex(key))];
