@@ -10,6 +10,9 @@
 
 namespace zc::test {
 
+/// Appends the UTF-8 form of one character.
+void appendUtf8(std::string& out, char32_t c);
+
 class Json {
 public:
     enum class Kind { Null, Bool, Number, String, Array, Object };

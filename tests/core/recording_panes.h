@@ -15,9 +15,6 @@
 
 namespace zc::test {
 
-/// The colour value of the solution pane's text.
-inline constexpr unsigned kSolutionColour = 0x008000;
-
 /// A stretch of characters with one colour and raise; line breaks join the stretch before them.
 struct TextRun {
     std::u16string text;
@@ -100,20 +97,6 @@ public:
         }
         flush();
         return out;
-    }
-
-    /// The colour of the pane's own font, which is also the colour written into it: maroon in
-    /// the problem, black in the history, green in the solution.
-    static unsigned paneColour(Pane pane) {
-        switch (pane) {
-        case Pane::Problem:
-            return kProblemColour;
-        case Pane::History:
-            return kHistoryColour;
-        case Pane::Solution:
-            return kSolutionColour;
-        }
-        return 0;
     }
 
 private:

@@ -7,7 +7,7 @@
 namespace zc::test {
 namespace {
 
-#define TO_CONSTANTS "click LBtnNextLayer\nclick LBtnNextLayer\nclick L3BtnNextLayer\n"
+#define TO_CONSTANTS TO_LAYER3
 
 class Constants : public ::testing::TestWithParam<Scenario> {};
 

@@ -7,12 +7,7 @@
 namespace zc::test {
 namespace {
 
-// Two presses of the next-layer key lead from the scientific to the conversion layer.
-#define CONV "click LBtnNextLayer\nclick LBtnNextLayer\n"
-// From the conversion layer once round the cycle back to it.
-#define ROUND                                                                                      \
-    "click L3BtnNextLayer\nclick L4BtnNextLayer\n"                                                 \
-    "click LBtnNextLayer\nclick LBtnNextLayer\nclick LBtnNextLayer\n"
+#define CONV TO_LAYER2
 
 // The window's tests of this layer have a fixture named Conversion; the unit converter's
 // tests already use that name here.

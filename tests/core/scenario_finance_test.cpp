@@ -7,8 +7,7 @@
 namespace zc::test {
 namespace {
 
-#define TO_FINANCE                                                                                 \
-    "click LBtnNextLayer\nclick LBtnNextLayer\nclick L3BtnNextLayer\nclick L4BtnNextLayer\n"
+#define TO_FINANCE TO_LAYER4
 #define CLEARED                                                                                    \
     R"j("tvmPV":0,"tvmFV":0,"tvmPMT":0,"tvmRate":0,"tvmN":0,"tvmRateGiven":false,"tvmNGiven":false,"tvmPerYear":1)j"
 #define PV_RATE_N "type 1000\nclick L5BtnPV\ntype 5\nclick L5BtnI_YR\ntype 10\nclick L5BtnN\n"

@@ -8,7 +8,7 @@ namespace zc::test {
 namespace {
 
 // One press of the next-layer key leads from the scientific to the programmer layer.
-#define PROG "click LBtnNextLayer\n"
+#define PROG TO_LAYER1
 #define HEX PROG "click L2NumberSysGroup 0\n"
 #define OCT PROG "click L2NumberSysGroup 2\n"
 #define BIN PROG "click L2NumberSysGroup 3\n"

@@ -10,7 +10,7 @@
 namespace zc::test {
 namespace {
 
-#define TO_CONSTANTS "click LBtnNextLayer\nclick LBtnNextLayer\nclick L3BtnNextLayer\n"
+#define TO_CONSTANTS TO_LAYER3
 
 // The dump nests the list under "lists"; the expectations name it "L4List" directly.
 void runConstantsScenario(const Scenario& s) {

@@ -7,12 +7,7 @@
 namespace zc::test {
 namespace {
 
-// Two presses of the next-layer key lead from the scientific to the conversion layer.
-#define CONV "click LBtnNextLayer\nclick LBtnNextLayer\n"
-// From the conversion layer once round the cycle back to it.
-#define ROUND                                                                                      \
-    "click L3BtnNextLayer\nclick L4BtnNextLayer\n"                                                 \
-    "click LBtnNextLayer\nclick LBtnNextLayer\nclick LBtnNextLayer\n"
+#define CONV TO_LAYER2
 #define DIST_UNITS                                                                                 \
     R"j(["millimetre(mm)","centimetre(cm)","metre(m)","kilometre(km)","inch(in)","foot(ft)",)j"    \
     R"j("yard(yd)","rod","fathom","chain","furlong","mile","mile(UK)","naut mile","AU",)j"         \

@@ -9,10 +9,24 @@ namespace zc {
 
 enum class Pane { History, Problem, Solution };
 
-/// Colour values (red in the low byte) of the text the calculator writes into the
-/// problem and history panes.
+/// Colour values (red in the low byte) of each pane's own font, which is also the colour
+/// of the text the calculator writes into it: maroon, black and green.
 inline constexpr unsigned kProblemColour = 128;
 inline constexpr unsigned kHistoryColour = 0;
+inline constexpr unsigned kSolutionColour = 0x008000;
+
+/// The colour of the pane's font and of what is written into it.
+constexpr unsigned paneColour(Pane pane) {
+    switch (pane) {
+    case Pane::Problem:
+        return kProblemColour;
+    case Pane::History:
+        return kHistoryColour;
+    case Pane::Solution:
+        break;
+    }
+    return kSolutionColour;
+}
 
 class PaneSink {
 public:

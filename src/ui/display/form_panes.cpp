@@ -14,19 +14,6 @@ QString qtext(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-/// The colour of the text the calculator writes into a pane.
-quint32 entryColour(Pane pane) {
-    switch (pane) {
-    case Pane::Problem:
-        return kProblemColour;
-    case Pane::History:
-        return kHistoryColour;
-    case Pane::Solution:
-        break;
-    }
-    return 0x008000;
-}
-
 } // namespace
 
 FormPanes::FormPanes(QTextEdit* history, QTextEdit* problem, QTextEdit* solution)
@@ -45,11 +32,11 @@ QTextEdit* FormPanes::edit(Pane pane) const {
 }
 
 void FormPanes::append(Pane pane, std::u16string_view text, int raise) {
-    appendRichText(qtext(text), edit(pane), entryColour(pane), raise);
+    appendRichText(qtext(text), edit(pane), paneColour(pane), raise);
 }
 
 void FormPanes::insertBeforeEnd(Pane pane, int fromEnd, std::u16string_view text) {
-    zc::insertBeforeEnd(qtext(text), edit(pane), entryColour(pane), fromEnd);
+    zc::insertBeforeEnd(qtext(text), edit(pane), paneColour(pane), fromEnd);
 }
 
 void FormPanes::deleteRangeBeforeEnd(Pane pane, int fromEnd, int start, int end) {

@@ -440,7 +440,7 @@ void TCalcForm::buildControls() {
 
     LResultREdit = new RichPane(Layer1Panel);
     LResultREdit->setGeometry(3, 178, 245, 50);
-    stylePane(LResultREdit, pf, 0x008000, Qt::ScrollBarAlwaysOff);
+    stylePane(LResultREdit, pf, kSolutionColour, Qt::ScrollBarAlwaysOff);
     {
         QTextOption opt = LResultREdit->document()->defaultTextOption();
         opt.setAlignment(Qt::AlignRight);
