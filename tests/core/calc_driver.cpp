@@ -19,123 +19,62 @@ template <void (Calculator::*H)()> void call(Calculator& c) {
     (c.*H)();
 }
 
-// Where a control of the window sits: on the main panel (every layer) or on one layer's band.
-enum class Band { Main, Scientific, Programmer, Conversion, Constants, Financial, NextKey };
-
 struct Control {
     std::string_view name;
-    Band band;
-    Action action; // empty: the key does nothing
+    unsigned layers; // where it shows
+    Action action;   // empty: the control does nothing
 };
+
+// What the window's own keys (those that are no calculator key) make the calculator do.
+Action windowKeyAction(std::string_view handler) {
+    static const char* const kTvmHandlers[] = {"L5BtnPVClick", "L5BtnFVClick",   "L5BtnPMTClick",
+                                               "L5BtnNClick",  "L5BtnI_YRClick", "L5BtnP_YRClick"};
+    if (handler == "L4BtnHelpClick") return call<&Calculator::helpKey>;
+    if (handler == "LBtnNextLayerClick" || handler == "L3BtnNextLayerClick")
+        return call<&Calculator::nextLayer>;
+    for (int q = 0; q < 6; ++q)
+        if (handler == kTvmHandlers[q])
+            return [q](Calculator& c) { c.tvmKey(static_cast<TvmQuantity>(q)); };
+    return {};
+}
 
 // The window's keys and labels and the calculator call each makes.
 const std::vector<Control>& controls() {
     static const std::vector<Control> table = [] {
-        std::vector<Control> t = {
-            {"LBtnDel", Band::Main, call<&Calculator::del>},
-            {"LBtnAc", Band::Main, call<&Calculator::allClear>},
-            {"LBtnMul", Band::Main, call<&Calculator::multiply>},
-            {"LBtnDiv", Band::Main, call<&Calculator::divide>},
-            {"LBtnPlus", Band::Main, call<&Calculator::plus>},
-            {"LBtnMinus", Band::Main, call<&Calculator::minus>},
-            {"LBtnDot", Band::Main, call<&Calculator::point>},
-            {"LBtn10toX", Band::Main, call<&Calculator::tenToX>},
-            {"LBtnAns", Band::Main, call<&Calculator::answer>},
-            {"LBtnEqual", Band::Main, call<&Calculator::equal>},
-            {"LBtnHelp", Band::Main, call<&Calculator::helpKey>},
-            {"LBtnNextLayer", Band::NextKey, call<&Calculator::nextLayer>},
-            {"L1BtnInverse", Band::Scientific, call<&Calculator::inverse>},
-            {"L1BtnSqr", Band::Scientific, call<&Calculator::square>},
-            {"L1BtnPercent", Band::Scientific, call<&Calculator::percent>},
-            {"L1BtnToGms", Band::Scientific, call<&Calculator::toDms>},
-            {"L1BtnFromGms", Band::Scientific, call<&Calculator::fromDms>},
-            {"L1BtnLog", Band::Scientific, call<&Calculator::log10>},
-            {"L1BtnLn", Band::Scientific, call<&Calculator::naturalLog>},
-            {"L1BtnBrStart", Band::Scientific, call<&Calculator::openBracket>},
-            {"L1BtnBrEnd", Band::Scientific, call<&Calculator::closeBracket>},
-            {"L1BtnXtoY", Band::Scientific, call<&Calculator::power>},
-            {"L1BtnSqrt", Band::Scientific, call<&Calculator::squareRoot>},
-            {"L1BtnPlusMinus", Band::Scientific, call<&Calculator::plusMinus>},
-            {"L1BtnSin", Band::Scientific, call<&Calculator::sine>},
-            {"L1BtnCos", Band::Scientific, call<&Calculator::cosine>},
-            {"L1BtnTan", Band::Scientific, call<&Calculator::tangent>},
-            {"L1BtnDown", Band::Scientific, call<&Calculator::exponentDown>},
-            {"L1BtnHyp", Band::Scientific, call<&Calculator::hyp>},
-            {"L1BtnAsin", Band::Scientific, call<&Calculator::arcSine>},
-            {"L1BtnAcos", Band::Scientific, call<&Calculator::arcCosine>},
-            {"L1BtnAtan", Band::Scientific, call<&Calculator::arcTangent>},
-            {"L2BtnBrStart", Band::Programmer, call<&Calculator::openBracket>},
-            {"L2BtnBrEnd", Band::Programmer, call<&Calculator::closeBracket>},
-            {"L2BtnBlusMinus", Band::Programmer, {}},
-            {"L2BtnMod", Band::Programmer, call<&Calculator::modulo>},
-            {"L2BtnAnd", Band::Programmer, call<&Calculator::bitAnd>},
-            {"L2BtnOr", Band::Programmer, call<&Calculator::bitOr>},
-            {"L2BtnXor", Band::Programmer, call<&Calculator::bitXor>},
-            {"L2BtnLsh", Band::Programmer, call<&Calculator::shiftLeft>},
-            {"L2BtnNot", Band::Programmer, call<&Calculator::bitNot>},
-            {"L3BtnHelp", Band::Conversion, call<&Calculator::helpKey>},
-            {"L3BtnNextLayer", Band::Conversion, call<&Calculator::nextLayer>},
-            {"L4BtnHelp", Band::Constants, call<&Calculator::helpKey>},
-            {"L4BtnNextLayer", Band::Constants, call<&Calculator::nextLayer>},
-            {"L5BtnBraketStart", Band::Financial, call<&Calculator::openBracket>},
-            {"L5BtnBraketEnd", Band::Financial, call<&Calculator::closeBracket>},
-            {"L5BtnPlusMinus", Band::Financial, call<&Calculator::plusMinus>},
-            {"L5BtnRight", Band::Financial, call<&Calculator::exponentDown>},
-        };
-        for (char d = '0'; d <= '9'; ++d) {
-            static const std::string kDigitNames[] = {"LBtn0", "LBtn1", "LBtn2", "LBtn3", "LBtn4",
-                                                      "LBtn5", "LBtn6", "LBtn7", "LBtn8", "LBtn9"};
-            t.push_back({kDigitNames[d - '0'], Band::Main, [d](Calculator& c) { c.digit(d); }});
+        std::vector<Control> t;
+        for (const KeypadKey& k : kKeypad) {
+            const std::string_view name = k.name;
+            // Closing needs the window.
+            if (name == "LBtnClose") continue;
+            unsigned layers = k.layers;
+            // The conversion and constants bands carry their own next-layer key.
+            if (name == "LBtnNextLayer")
+                layers &= ~(band(Layer::Conversion) | band(Layer::Constants));
+            if (k.key != CalcKey::None)
+                t.push_back({name, layers, [key = k.key](Calculator& c) { c.press(key); }});
+            else
+                t.push_back({name, layers, k.handler ? windowKeyAction(k.handler) : Action()});
         }
-        for (char h = 'A'; h <= 'F'; ++h) {
-            static const std::string kHexNames[] = {"L2BtnHexA", "L2BtnHexB", "L2BtnHexC",
-                                                    "L2BtnHexD", "L2BtnHexE", "L2BtnHexF"};
-            t.push_back(
-                {kHexNames[h - 'A'], Band::Programmer, [h](Calculator& c) { c.hexDigit(h); }});
-        }
-        // The quantity keys in the order of the quantities.
-        static const char* const kTvmNames[] = {"L5BtnPV", "L5BtnFV",   "L5BtnPMT",
-                                                "L5BtnN",  "L5BtnI_YR", "L5BtnP_YR"};
-        for (int q = 0; q < 6; ++q)
-            t.push_back({kTvmNames[q], Band::Financial,
-                         [q](Calculator& c) { c.tvmKey(static_cast<TvmQuantity>(q)); }});
         // The category labels in the order of the unit catalogue.
         static const char* const kCategoryNames[] = {
             "LLabelAngle",  "LLabelTime",  "LLabelData", "LLabelDist",  "LLabelMass",
             "LLabelTemp",   "LLabelArea",  "LLabelVol",  "LLabelSpeed", "LLabelPress",
             "LLabelEnergy", "LLabelPower", "LLabelForce"};
         for (int i = 0; i < 13; ++i)
-            t.push_back(
-                {kCategoryNames[i], Band::Conversion, [i](Calculator& c) { c.selectCategory(i); }});
+            t.push_back({kCategoryNames[i], band(Layer::Conversion),
+                         [i](Calculator& c) { c.selectCategory(i); }});
         static const char* const kGroupNames[] = {"L4LabelUniversal", "L4LabelElectromagnetic",
                                                   "L4LabelAtomicNuclear", "L4LabelPhysChem"};
         for (int i = 0; i < 4; ++i)
-            t.push_back(
-                {kGroupNames[i], Band::Constants, [i](Calculator& c) { c.selectConstGroup(i); }});
+            t.push_back({kGroupNames[i], band(Layer::Constants),
+                         [i](Calculator& c) { c.selectConstGroup(i); }});
         return t;
     }();
     return table;
 }
 
-bool shownIn(Band band, Layer layer) {
-    switch (band) {
-    case Band::Main:
-        return true;
-    case Band::Scientific:
-        return layer == Layer::Scientific;
-    case Band::Programmer:
-        return layer == Layer::Programmer;
-    case Band::Conversion:
-        return layer == Layer::Conversion;
-    case Band::Constants:
-        return layer == Layer::Constants;
-    case Band::Financial:
-        return layer == Layer::Financial;
-    case Band::NextKey:
-        // The conversion and constants bands carry their own next-layer key.
-        return layer != Layer::Conversion && layer != Layer::Constants;
-    }
-    return false;
+bool shownIn(unsigned layers, Layer layer) {
+    return (layers & layerBit(layer)) != 0;
 }
 
 std::optional<int> parseIndex(const std::string& s) {
@@ -270,19 +209,19 @@ std::string CalcDriver::click(const std::vector<std::string>& args) {
     // Radio groups and lists: an item or row by index.
     struct Items {
         std::string_view name;
-        Band band;
+        unsigned layers;
         int count;
     };
     const Items items[] = {
-        {"L1AnglesGroup", Band::Scientific, 3},
-        {"L2NumberSysGroup", Band::Programmer, 4},
-        {"LListFrom", Band::Conversion, unitCount(state().unitCategory)},
-        {"LListTo", Band::Conversion, unitCount(state().unitCategory)},
-        {"L4List", Band::Constants, constantCount(state().constGroup)},
+        {"L1AnglesGroup", band(Layer::Scientific), 3},
+        {"L2NumberSysGroup", band(Layer::Programmer), 4},
+        {"LListFrom", band(Layer::Conversion), unitCount(state().unitCategory)},
+        {"LListTo", band(Layer::Conversion), unitCount(state().unitCategory)},
+        {"L4List", band(Layer::Constants), constantCount(state().constGroup)},
     };
     for (const Items& it : items) {
         if (it.name != name) continue;
-        if (!shownIn(it.band, layer)) return "control not visible: " + name;
+        if (!shownIn(it.layers, layer)) return "control not visible: " + name;
         if (!index) return "click needs an item of " + name;
         if (*index >= it.count) return "no such item: " + args[1];
         const int i = *index;
@@ -305,7 +244,7 @@ std::string CalcDriver::click(const std::vector<std::string>& args) {
     for (const Control& c : controls()) {
         if (c.name != name) continue;
         if (index) return "control has no items: " + name;
-        if (!shownIn(c.band, layer)) return "control not visible: " + name;
+        if (!shownIn(c.layers, layer)) return "control not visible: " + name;
         if (c.action) c.action(m_calc);
         return {};
     }
@@ -382,7 +321,7 @@ void CalcDriver::keyDown(int key, bool shift, bool ctrl) {
         if (m_panes.text(Pane::Problem) == u"Problem\n")
             m_finished = true;
         else
-            m_calc.allClear();
+            m_calc.press(CalcKey::AllClear);
         return;
     }
     m_calc.keyDown(key, shift);

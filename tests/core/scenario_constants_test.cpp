@@ -88,17 +88,17 @@ TEST(ConstantsBound, ConstantThatWouldOverflowIsRefusedWhole) {
     ASSERT_EQ(d.state().currentLayer, Layer::Constants);
     Calculator& c = d.calc();
     // 1 + then digits: the constant after a digit needs 10 characters (× and 9 digits).
-    c.digit('1');
-    c.plus();
+    c.press(CalcKey::Digit1);
+    c.press(CalcKey::Plus);
     while (d.state().exprLen < kMaxCodeChars - 9)
-        c.digit('2');
+        c.press(CalcKey::Digit2);
     const std::size_t records = d.state().undoStack.size();
     c.chooseConstant(0);
     EXPECT_EQ(d.state().exprLen, kMaxCodeChars - 9);
     EXPECT_EQ(d.state().undoStack.size(), records);
     EXPECT_EQ(d.state().codeText().back(), '2');
 
-    c.del();
+    c.press(CalcKey::Del);
     c.chooseConstant(0);
     EXPECT_EQ(d.state().exprLen, kMaxCodeChars);
     EXPECT_EQ(d.state().codeText().substr(static_cast<std::size_t>(kMaxCodeChars - 10)),

@@ -94,14 +94,14 @@ TEST(ConversionBound, EqualsOnAFullCodeTextStaysWithinTheBound) {
     ASSERT_TRUE(d.runScript("click LBtnNextLayer\nclick LBtnNextLayer\nclick LBtn10toX").empty());
     Calculator& c = d.calc();
     while (d.state().exprLen < kMaxCodeChars - 1) {
-        c.digit('0');
-        c.plus();
+        c.press(CalcKey::Digit0);
+        c.press(CalcKey::Plus);
     }
-    c.digit('0');
+    c.press(CalcKey::Digit0);
     ASSERT_EQ(d.state().exprLen, kMaxCodeChars);
     ASSERT_TRUE(d.state().exponentOpen);
     for (int press = 0; press < 2; ++press) {
-        c.equal();
+        c.press(CalcKey::Equal);
         EXPECT_LE(d.state().exprLen, kMaxCodeChars) << "press " << press;
         EXPECT_EQ(d.panes().text(Pane::Solution), u"1 [mm] ") << "press " << press;
     }

@@ -151,20 +151,20 @@ INSTANTIATE_TEST_SUITE_P(Dms, Scientific, ::testing::ValuesIn(kDms), scenarioNam
 TEST(CodeBuffer, KeyThatWouldOverflowIsRefused) {
     CalcDriver d;
     Calculator& c = d.calc();
-    c.digit('1');
+    c.press(CalcKey::Digit1);
     for (int i = 1; i < kMaxCodeChars; ++i)
-        c.digit('2');
+        c.press(CalcKey::Digit2);
     ASSERT_EQ(d.state().exprLen, kMaxCodeChars);
     const std::size_t records = d.state().undoStack.size();
-    c.digit('3');
-    c.sine();
-    c.point();
+    c.press(CalcKey::Digit3);
+    c.press(CalcKey::Sin);
+    c.press(CalcKey::Point);
     EXPECT_EQ(d.state().exprLen, kMaxCodeChars);
     EXPECT_EQ(d.state().undoStack.size(), records);
-    c.del();
-    c.plus();
+    c.press(CalcKey::Del);
+    c.press(CalcKey::Plus);
     EXPECT_EQ(d.state().codeText().back(), '+');
-    c.plusMinus(); // would need three more characters
+    c.press(CalcKey::PlusMinus); // would need three more characters
     EXPECT_EQ(d.state().codeText().front(), '1');
 }
 
@@ -172,23 +172,23 @@ TEST(CodeBuffer, PointAfterADigitNeedsOneCharacter) {
     CalcDriver d;
     Calculator& c = d.calc();
     for (int i = 0; i < kMaxCodeChars - 1; ++i)
-        c.digit('1');
-    c.point();
+        c.press(CalcKey::Digit1);
+    c.press(CalcKey::Point);
     EXPECT_EQ(d.state().exprLen, kMaxCodeChars);
     EXPECT_EQ(d.state().codeText().back(), '.');
-    c.point(); // would need a hidden "0" and a point
+    c.press(CalcKey::Point); // would need a hidden "0" and a point
     EXPECT_EQ(d.state().exprLen, kMaxCodeChars);
 }
 
 TEST(CodeBuffer, RefusedPlusMinusLeavesTheExponentOpen) {
     CalcDriver d;
     Calculator& c = d.calc();
-    c.digit('2');
-    c.power();
+    c.press(CalcKey::Digit2);
+    c.press(CalcKey::Power);
     while (d.state().exprLen < kMaxCodeChars - 2)
-        c.digit('1');
+        c.press(CalcKey::Digit1);
     ASSERT_TRUE(d.state().exponentOpen);
-    c.plusMinus();
+    c.press(CalcKey::PlusMinus);
     EXPECT_TRUE(d.state().exponentOpen);
     EXPECT_EQ(d.state().codeText().substr(0, 3), "2p(");
 }
@@ -197,11 +197,11 @@ TEST(CodeBuffer, ClosingAnExponentStaysWithinTheBuffer) {
     CalcDriver d;
     Calculator& c = d.calc();
     while (d.state().exprLen < kMaxCodeChars - 4)
-        c.digit('1');
-    c.tenToX(); // needs four characters and one more for the closing bracket
+        c.press(CalcKey::Digit1);
+    c.press(CalcKey::TenToX); // needs four characters and one more for the closing bracket
     EXPECT_FALSE(d.state().exponentOpen);
-    c.del();
-    c.tenToX();
+    c.press(CalcKey::Del);
+    c.press(CalcKey::TenToX);
     EXPECT_TRUE(d.state().exponentOpen);
     EXPECT_LE(d.state().exprLen + 1, kMaxCodeChars);
 }

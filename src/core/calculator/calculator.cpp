@@ -3,8 +3,6 @@
 
 #include "core/calculator/calculator.h"
 
-#include "core/calculator/entry_rule.h"
-#include "core/calculator/key_entries.h"
 #include "core/constants/constants_table.h"
 #include "core/dms/dms.h"
 #include "core/engine/evaluate.h"
@@ -49,23 +47,6 @@ static_assert(static_cast<int>(NumberSystem::Hex) == kHex &&
               static_cast<int>(NumberSystem::Bin) == kBin);
 static_assert(static_cast<int>(AngleMode::Degrees) == 0 &&
               static_cast<int>(AngleMode::Radians) == 1);
-
-/// The row of an entry key.
-const KeyEntry& entryOf(CalcKey key) {
-    return kKeyEntries[static_cast<std::size_t>(keyEntryIndex(key))];
-}
-
-/// Every key that enters text has its row.
-constexpr bool everyEntryKeyHasItsRow() {
-    for (int k = static_cast<int>(CalcKey::Digit0); k <= static_cast<int>(CalcKey::ShiftLeft);
-         ++k) {
-        const auto key = static_cast<CalcKey>(k);
-        if (key == CalcKey::Answer || key == CalcKey::PlusMinus || key == CalcKey::Hyp) continue;
-        if (keyEntryIndex(key) < 0) return false;
-    }
-    return true;
-}
-static_assert(everyEntryKeyHasItsRow(), "an entry key without its row");
 
 /// The category the conversion layer opens with: distances.
 constexpr int kFirstUnitCategory = 3;
@@ -176,24 +157,29 @@ void Calculator::appendNumberText(std::string_view text) {
     undoStack.push_back(nc.record);
 }
 
-bool Calculator::enterStep(EntryRule rule, std::u16string_view display, std::string_view code,
-                           int raise, int reserve) {
-    if (rule == EntryRule::NeedOperand && solved) return false;
-    if (!fitsAfterRule(static_cast<int>(code.size()) + reserve, rule)) return false;
-    if (rule == EntryRule::StartValue) startValueRule();
-    if (rule == EntryRule::ContinueFromResult) operatorRule();
+bool Calculator::enterKey(const KeyEntry& e, bool programmerOnly) {
+    if (e.decimalOnly && currentLayer == Layer::Programmer) return false;
+    const bool hyperbolic = hypMode && !e.hypCode.empty();
+    const std::u16string_view display = hyperbolic ? e.hypDisplay : e.display;
+    std::string_view code = hyperbolic ? e.hypCode : e.code;
+    if (e.rule == EntryRule::NeedOperand && solved) return false;
+    if (!fitsAfterRule(static_cast<int>(code.size()) + e.reserve, e.rule)) return false;
+    if (e.rule == EntryRule::StartValue) startValueRule();
+    if (e.rule == EntryRule::ContinueFromResult) operatorRule();
+    // The previous result is re-entered first; the operator itself only in its own layer.
+    if (programmerOnly && currentLayer != Layer::Programmer) return false;
+    if (exprLen == 0 && !e.startCode.empty()) code = e.startCode;
     solved = false;
-    appendBoth(display, textRaise + raise);
+    appendBoth(display, textRaise + e.raise);
     appendCode(code);
     pushRecord(static_cast<int>(code.size()), lengthOf(display));
+    if (e.opensExponent) {
+        textRaise += 60;
+        exponentOpen = true;
+    }
+    // hyp is used up by the one function it could have made hyperbolic.
+    if (!e.hypCode.empty()) hypMode = false;
     return true;
-}
-
-bool Calculator::enterKey(CalcKey key) {
-    const KeyEntry& e = entryOf(key);
-    const bool hyperbolic = hypMode && !e.hypCode.empty();
-    return enterStep(e.rule, hyperbolic ? e.hypDisplay : e.display, hyperbolic ? e.hypCode : e.code,
-                     e.raise, e.reserve);
 }
 
 void Calculator::reportFailure(std::u16string_view message, std::u16string_view lead, int raise) {
@@ -212,18 +198,18 @@ void Calculator::reportSyntaxError() {
 
 // --- number entry --------------------------------------------------------
 
-void Calculator::digit(char d) {
+void Calculator::digit(const KeyEntry& e) {
+    const char d = e.code.front();
     if (currentLayer == Layer::Programmer) {
         if (numberSystem == NumberSystem::Bin && d >= '2') return;
         if (numberSystem == NumberSystem::Oct && (d == '8' || d == '9')) return;
     }
-    if (d < '0' || d > '9') return;
-    enterKey(static_cast<CalcKey>(static_cast<int>(CalcKey::Digit0) + (d - '0')));
+    enterKey(e);
 }
 
-void Calculator::hexDigit(char letter) {
-    if (numberSystem != NumberSystem::Hex || letter < 'A' || letter > 'F') return;
-    enterKey(static_cast<CalcKey>(static_cast<int>(CalcKey::HexA) + (letter - 'A')));
+void Calculator::hexDigit(const KeyEntry& e) {
+    if (numberSystem != NumberSystem::Hex) return;
+    enterKey(e);
 }
 
 void Calculator::point() {
@@ -235,7 +221,7 @@ void Calculator::point() {
     if (!fitsAfterRule(hiddenZero ? 2 : 1, EntryRule::StartValue)) return;
     startValueRule();
     solved = false;
-    const KeyEntry& e = entryOf(CalcKey::Point);
+    const KeyEntry& e = keyEntry(CalcKey::Point);
     appendBoth(e.display, textRaise);
     if (hiddenZero) {
         appendCode("0");
@@ -243,13 +229,6 @@ void Calculator::point() {
     }
     appendCode(e.code);
     pushRecord(static_cast<int>(e.code.size()), lengthOf(e.display));
-}
-
-void Calculator::tenToX() {
-    if (currentLayer == Layer::Programmer) return;
-    if (!enterKey(CalcKey::TenToX)) return;
-    exponentOpen = true;
-    textRaise += 60;
 }
 
 void Calculator::answer() {
@@ -339,131 +318,10 @@ void Calculator::plusMinus() {
 
 // --- operators and functions ---------------------------------------------
 
-void Calculator::operatorKey(CalcKey key) {
-    const KeyEntry& e = entryOf(key);
-    if (!fitsAfterRule(static_cast<int>(e.code.size()), EntryRule::ContinueFromResult)) return;
-    operatorRule();
-    // At the very start of a problem the minus key writes the negation code.
-    const std::string_view code = key == CalcKey::Minus && exprLen == 0 ? "m" : e.code;
-    solved = false;
-    appendBoth(e.display, textRaise);
-    appendCode(code);
-    pushRecord(static_cast<int>(code.size()), lengthOf(e.display));
-}
-
-void Calculator::plus() {
-    operatorKey(CalcKey::Plus);
-}
-void Calculator::minus() {
-    operatorKey(CalcKey::Minus);
-}
-void Calculator::multiply() {
-    operatorKey(CalcKey::Multiply);
-}
-void Calculator::divide() {
-    operatorKey(CalcKey::Divide);
-}
-
-void Calculator::power() {
-    if (!enterKey(CalcKey::Power)) return;
-    textRaise += 60;
-    exponentOpen = true;
-}
-
-void Calculator::inverse() {
-    enterKey(CalcKey::Inverse);
-}
-
-void Calculator::square() {
-    // The integer engine has no square: the key is ignored there like the point key.
-    if (currentLayer == Layer::Programmer) return;
-    enterKey(CalcKey::Square);
-}
-
-void Calculator::squareRoot() {
-    enterKey(CalcKey::SquareRoot);
-}
-void Calculator::percent() {
-    enterKey(CalcKey::Percent);
-}
-void Calculator::log10() {
-    enterKey(CalcKey::Log);
-}
-void Calculator::naturalLog() {
-    enterKey(CalcKey::Ln);
-}
-
-void Calculator::trigKey(CalcKey key) {
-    // hyp is used up by the one function it turned hyperbolic.
-    if (enterKey(key)) hypMode = false;
-}
-
-void Calculator::sine() {
-    trigKey(CalcKey::Sin);
-}
-void Calculator::cosine() {
-    trigKey(CalcKey::Cos);
-}
-void Calculator::tangent() {
-    trigKey(CalcKey::Tan);
-}
-void Calculator::arcSine() {
-    trigKey(CalcKey::Asin);
-}
-void Calculator::arcCosine() {
-    trigKey(CalcKey::Acos);
-}
-void Calculator::arcTangent() {
-    trigKey(CalcKey::Atan);
-}
-
-void Calculator::openBracket() {
-    enterKey(CalcKey::OpenBracket);
-}
-void Calculator::closeBracket() {
-    enterKey(CalcKey::CloseBracket);
-}
-
-void Calculator::exponentDown() {
-    if (!exponentOpen || !enterKey(CalcKey::ExponentDown)) return;
+void Calculator::exponentDown(const KeyEntry& e) {
+    if (!exponentOpen || !enterKey(e)) return;
     if (textRaise > 0) textRaise -= 60;
     if (textRaise == 0) exponentOpen = false;
-}
-
-void Calculator::hyp() {
-    hypMode = true;
-}
-
-void Calculator::programmerOperatorKey(CalcKey key, bool programmerOnly) {
-    const KeyEntry& e = entryOf(key);
-    if (!fitsAfterRule(static_cast<int>(e.code.size()), EntryRule::ContinueFromResult)) return;
-    operatorRule();
-    // The keyboard reaches these keys in every layer; the previous result is
-    // re-entered first, the operator itself only in the programmer layer.
-    if (programmerOnly && currentLayer != Layer::Programmer) return;
-    solved = false;
-    appendBoth(e.display, textRaise);
-    appendCode(e.code);
-    pushRecord(static_cast<int>(e.code.size()), lengthOf(e.display));
-}
-
-void Calculator::bitAnd() {
-    programmerOperatorKey(CalcKey::And, false);
-}
-void Calculator::bitXor() {
-    programmerOperatorKey(CalcKey::Xor, true);
-}
-void Calculator::modulo() {
-    programmerOperatorKey(CalcKey::Mod, false);
-}
-void Calculator::bitOr() {
-    programmerOperatorKey(CalcKey::Or, true);
-}
-void Calculator::bitNot() {
-    programmerOperatorKey(CalcKey::Not, true);
-}
-void Calculator::shiftLeft() {
-    programmerOperatorKey(CalcKey::ShiftLeft, true);
 }
 
 // --- editing and evaluation ------------------------------------------------
@@ -748,7 +606,7 @@ void Calculator::chooseConstant(int row) {
     }
     solved = false;
     // A constant right after a number or a closing bracket multiplies it.
-    if (after) multiply();
+    if (after) press(CalcKey::Multiply);
     appendNumberText(text);
     appendBoth(utf16(text), textRaise);
 }
@@ -884,136 +742,50 @@ void Calculator::tvmKey(TvmQuantity quantity) {
 // --- the keys ----------------------------------------------------------------------
 
 void Calculator::press(CalcKey key) {
-    switch (key) {
-    case CalcKey::None:
+    const KeyEntry& e = keyEntry(key);
+    switch (e.step) {
+    case KeyStep::None:
         break;
-    case CalcKey::Digit0:
-    case CalcKey::Digit1:
-    case CalcKey::Digit2:
-    case CalcKey::Digit3:
-    case CalcKey::Digit4:
-    case CalcKey::Digit5:
-    case CalcKey::Digit6:
-    case CalcKey::Digit7:
-    case CalcKey::Digit8:
-    case CalcKey::Digit9:
-        digit(static_cast<char>('0' + (static_cast<int>(key) - static_cast<int>(CalcKey::Digit0))));
+    case KeyStep::Enter:
+        enterKey(e);
         break;
-    case CalcKey::HexA:
-    case CalcKey::HexB:
-    case CalcKey::HexC:
-    case CalcKey::HexD:
-    case CalcKey::HexE:
-    case CalcKey::HexF:
-        hexDigit(
-            static_cast<char>('A' + (static_cast<int>(key) - static_cast<int>(CalcKey::HexA))));
+    case KeyStep::Digit:
+        digit(e);
         break;
-    case CalcKey::Point:
+    case KeyStep::HexDigit:
+        hexDigit(e);
+        break;
+    case KeyStep::ProgrammerOperator:
+        enterKey(e, true);
+        break;
+    case KeyStep::CloseExponent:
+        exponentDown(e);
+        break;
+    case KeyStep::Point:
         point();
         break;
-    case CalcKey::TenToX:
-        tenToX();
-        break;
-    case CalcKey::Answer:
+    case KeyStep::Answer:
         answer();
         break;
-    case CalcKey::PlusMinus:
+    case KeyStep::PlusMinus:
         plusMinus();
         break;
-    case CalcKey::Plus:
-        plus();
+    case KeyStep::Hyp:
+        hypMode = true;
         break;
-    case CalcKey::Minus:
-        minus();
-        break;
-    case CalcKey::Multiply:
-        multiply();
-        break;
-    case CalcKey::Divide:
-        divide();
-        break;
-    case CalcKey::Power:
-        power();
-        break;
-    case CalcKey::Inverse:
-        inverse();
-        break;
-    case CalcKey::Square:
-        square();
-        break;
-    case CalcKey::SquareRoot:
-        squareRoot();
-        break;
-    case CalcKey::Percent:
-        percent();
-        break;
-    case CalcKey::Log:
-        log10();
-        break;
-    case CalcKey::Ln:
-        naturalLog();
-        break;
-    case CalcKey::Sin:
-        sine();
-        break;
-    case CalcKey::Cos:
-        cosine();
-        break;
-    case CalcKey::Tan:
-        tangent();
-        break;
-    case CalcKey::Asin:
-        arcSine();
-        break;
-    case CalcKey::Acos:
-        arcCosine();
-        break;
-    case CalcKey::Atan:
-        arcTangent();
-        break;
-    case CalcKey::OpenBracket:
-        openBracket();
-        break;
-    case CalcKey::CloseBracket:
-        closeBracket();
-        break;
-    case CalcKey::ExponentDown:
-        exponentDown();
-        break;
-    case CalcKey::Hyp:
-        hyp();
-        break;
-    case CalcKey::And:
-        bitAnd();
-        break;
-    case CalcKey::Xor:
-        bitXor();
-        break;
-    case CalcKey::Mod:
-        modulo();
-        break;
-    case CalcKey::Or:
-        bitOr();
-        break;
-    case CalcKey::Not:
-        bitNot();
-        break;
-    case CalcKey::ShiftLeft:
-        shiftLeft();
-        break;
-    case CalcKey::Del:
+    case KeyStep::Del:
         del();
         break;
-    case CalcKey::AllClear:
+    case KeyStep::AllClear:
         allClear();
         break;
-    case CalcKey::Equal:
+    case KeyStep::Equal:
         equal();
         break;
-    case CalcKey::ToDms:
+    case KeyStep::ToDms:
         toDms();
         break;
-    case CalcKey::FromDms:
+    case KeyStep::FromDms:
         fromDms();
         break;
     }

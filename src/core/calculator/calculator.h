@@ -4,7 +4,7 @@
 // forwards each key, click and key press here and shows what the calculator
 // writes through its PaneSink.
 
-#include "core/calculator/calc_key.h"
+#include "core/calculator/keypad.h"
 #include "core/calculator/layer.h"
 #include "core/calculator/modes.h"
 #include "core/calculator/panes.h"
@@ -15,8 +15,6 @@
 #include <vector>
 
 namespace zc {
-
-enum class EntryRule;
 
 /// Longest code text a problem may hold (the buffer keeps one more for its end).
 inline constexpr int kMaxCodeChars = 1023;
@@ -82,50 +80,8 @@ public:
     /// Writes the panes' first texts: "History:", "Problem" and "Solution".
     void start();
 
-    // --- number entry
-    void digit(char d);
-    void hexDigit(char letter);
-    void point();
-    void tenToX();
-    void answer();
-    void plusMinus();
-
-    // --- operators and functions
-    void plus();
-    void minus();
-    void multiply();
-    void divide();
-    void power();
-    void inverse();
-    void square();
-    void squareRoot();
-    void percent();
-    void log10();
-    void naturalLog();
-    void sine();
-    void cosine();
-    void tangent();
-    void arcSine();
-    void arcCosine();
-    void arcTangent();
-    void openBracket();
-    void closeBracket();
-    void exponentDown();
-    void hyp();
-    // Programmer operators.
-    void bitAnd();
-    void bitXor();
-    void modulo();
-    void bitOr();
-    void bitNot();
-    void shiftLeft();
-
-    // --- editing and evaluation
-    void del();
-    void allClear();
-    void equal();
-    void toDms();
-    void fromDms();
+    /// The step of a calculator key, as its row in kKeyEntries says; nothing for CalcKey::None.
+    void press(CalcKey key);
 
     // --- selections and layers
     void setAngleMode(AngleMode mode);
@@ -143,9 +99,6 @@ public:
     void tvmReset();
     /// The decimal separator the DMS key's way back writes.
     void setDecimalSeparator(char separator) { m_decimalSeparator = separator; }
-
-    /// The step of a calculator key; nothing for CalcKey::None.
-    void press(CalcKey key);
 
     /// A key of the key table: a Windows virtual-key code with the Shift state. Returns
     /// whether a row of the table took it (the key may still have changed nothing).
@@ -168,13 +121,21 @@ private:
     void appendCode(std::string_view code);
     void pushRecord(int codeChars, int displayChars);
     void appendNumberText(std::string_view text);
-    bool enterStep(EntryRule rule, std::u16string_view display, std::string_view code, int raise,
-                   int reserve);
-    /// The entry of a key as its row says (the hyperbolic texts while hyp is on).
-    bool enterKey(CalcKey key);
-    void operatorKey(CalcKey key);
-    void trigKey(CalcKey key);
-    void programmerOperatorKey(CalcKey key, bool programmerOnly);
+    /// Enters the row's texts under its entry rule (the hyperbolic texts while hyp is on).
+    /// With `programmerOnly` the operator rule runs in every layer but the texts are entered
+    /// only in the programmer layer. Returns whether the texts were entered.
+    bool enterKey(const KeyEntry& e, bool programmerOnly = false);
+    void digit(const KeyEntry& e);
+    void hexDigit(const KeyEntry& e);
+    void point();
+    void answer();
+    void plusMinus();
+    void exponentDown(const KeyEntry& e);
+    void del();
+    void allClear();
+    void equal();
+    void toDms();
+    void fromDms();
     void reportFailure(std::u16string_view message, std::u16string_view lead, int raise);
     void reportSyntaxError();
     void balanceBrackets(std::string_view code);

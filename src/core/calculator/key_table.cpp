@@ -2,7 +2,8 @@
 // The key table: Windows virtual-key codes with the Shift state, mapped onto the
 // same steps the on-screen keys run.
 
-#include "core/calculator/calc_key.h"
+#include "core/calculator/key_table.h"
+
 #include "core/calculator/calculator.h"
 #include "core/calculator/virtual_keys.h"
 

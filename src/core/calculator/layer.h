@@ -15,6 +15,14 @@ constexpr Layer nextLayer(Layer layer) {
     return next == kLayerCount ? Layer::Scientific : static_cast<Layer>(next);
 }
 
+/// The layer's name as the keys' tool tips write it: "scientific".
+constexpr const char* layerName(Layer layer) {
+    constexpr const char* kNames[] = {"scientific", "programmer", "conversion", "constants",
+                                      "financial"};
+    static_assert(sizeof kNames / sizeof kNames[0] == kLayerCount, "one name per layer");
+    return kNames[static_cast<int>(layer)];
+}
+
 /// One bit per layer, for sets of layers.
 constexpr unsigned layerBit(Layer layer) {
     return 1u << static_cast<unsigned>(layer);

@@ -103,19 +103,15 @@ public:
     void applyOutline();
     void Layer1PanelMouseDown(QMouseEvent* event);
     void Layer1PanelMouseMove();
-    void LBtnCloseClick();
     void LBtnCloseMouseMove();
     void LHelpREditMouseMove();
     void LHistoryREditMouseMove();
     void Timer1Timer();
     void WebSiteAccessClick();
-    void LBtnNextLayerClick();
-    void L3BtnNextLayerClick();
     /// What entering the conversion and the constants layer shows: the category or group
     /// the calculator selected.
     void enterConversionLayer();
     void enterConstantsLayer();
-    void L4BtnHelpClick();
     void loadLayerHelp();
     void scrollHelpToTop();
     /// The window's key handler: a Windows virtual-key code with Shift and Ctrl.
@@ -134,72 +130,78 @@ public:
     /// text is full.
     void typeText(const QString& text);
 
+public slots:
+    // The handlers of the keys, found by the names the keypad's rows give them.
+
+    // --- the window's own keys ----------------------------------------------
+    void LBtnCloseClick();
+    void LBtnNextLayerClick();
+    void L3BtnNextLayerClick();
+    void L4BtnHelpClick();
+
     // --- number entry -----------------------------------------------------
-    void LBtn0Click();
-    void LBtn1Click();
-    void LBtn2Click();
-    void LBtn3Click();
-    void LBtn4Click();
-    void LBtn5Click();
-    void LBtn6Click();
-    void LBtn7Click();
-    void LBtn8Click();
-    void LBtn9Click();
-    void LBtnDotClick();
-    void LBtn10toXClick();
-    void LBtnAnsClick();
-    void L1BtnPlusMinusClick();
+    void LBtn0Click() { m_calc->press(CalcKey::Digit0); }
+    void LBtn1Click() { m_calc->press(CalcKey::Digit1); }
+    void LBtn2Click() { m_calc->press(CalcKey::Digit2); }
+    void LBtn3Click() { m_calc->press(CalcKey::Digit3); }
+    void LBtn4Click() { m_calc->press(CalcKey::Digit4); }
+    void LBtn5Click() { m_calc->press(CalcKey::Digit5); }
+    void LBtn6Click() { m_calc->press(CalcKey::Digit6); }
+    void LBtn7Click() { m_calc->press(CalcKey::Digit7); }
+    void LBtn8Click() { m_calc->press(CalcKey::Digit8); }
+    void LBtn9Click() { m_calc->press(CalcKey::Digit9); }
+    void LBtnDotClick() { m_calc->press(CalcKey::Point); }
+    void LBtn10toXClick() { m_calc->press(CalcKey::TenToX); }
+    void LBtnAnsClick() { m_calc->press(CalcKey::Answer); }
+    void L1BtnPlusMinusClick() { m_calc->press(CalcKey::PlusMinus); }
 
     // --- operators and functions -----------------------------------------
-    void LBtnPlusClick();
-    void LBtnMinusClick();
-    void LBtnMulClick();
-    void LBtnDivClick();
-    void L1BtnXtoYClick();
-    void L1BtnInverseClick();
-    void L1BtnSqrClick();
-    void L1BtnSqrtClick();
-    void L1BtnPercentClick();
-    void L1BtnLogClick();
-    void L1BtnLnClick();
-    void L1BtnSinClick();
-    void L1BtnCosClick();
-    void L1BtnTanClick();
-    void L1BtnAsinClick();
-    void L1BtnAcosClick();
-    void L1BtnAtanClick();
-    void L1BtnBrStartClick();
-    void L1BtnBrEndClick();
-    void L1BtnDownClick();
-    void L1BtnHypClick();
-    void L1AnglesGroupChange();
+    void LBtnPlusClick() { m_calc->press(CalcKey::Plus); }
+    void LBtnMinusClick() { m_calc->press(CalcKey::Minus); }
+    void LBtnMulClick() { m_calc->press(CalcKey::Multiply); }
+    void LBtnDivClick() { m_calc->press(CalcKey::Divide); }
+    void L1BtnXtoYClick() { m_calc->press(CalcKey::Power); }
+    void L1BtnInverseClick() { m_calc->press(CalcKey::Inverse); }
+    void L1BtnSqrClick() { m_calc->press(CalcKey::Square); }
+    void L1BtnSqrtClick() { m_calc->press(CalcKey::SquareRoot); }
+    void L1BtnPercentClick() { m_calc->press(CalcKey::Percent); }
+    void L1BtnLogClick() { m_calc->press(CalcKey::Log); }
+    void L1BtnLnClick() { m_calc->press(CalcKey::Ln); }
+    void L1BtnSinClick() { m_calc->press(CalcKey::Sin); }
+    void L1BtnCosClick() { m_calc->press(CalcKey::Cos); }
+    void L1BtnTanClick() { m_calc->press(CalcKey::Tan); }
+    void L1BtnAsinClick() { m_calc->press(CalcKey::Asin); }
+    void L1BtnAcosClick() { m_calc->press(CalcKey::Acos); }
+    void L1BtnAtanClick() { m_calc->press(CalcKey::Atan); }
+    void L1BtnBrStartClick() { m_calc->press(CalcKey::OpenBracket); }
+    void L1BtnBrEndClick() { m_calc->press(CalcKey::CloseBracket); }
+    void L1BtnDownClick() { m_calc->press(CalcKey::ExponentDown); }
+    void L1BtnHypClick() { m_calc->press(CalcKey::Hyp); }
 
     // --- editing and evaluation ------------------------------------------
-    void LBtnDelClick();
-    void LBtnAcClick();
-    void LHistoryREditMouseDown(Qt::MouseButton button, bool doubleClick);
-    void LBtnEqualClick();
+    void LBtnDelClick() { m_calc->press(CalcKey::Del); }
+    void LBtnAcClick() { m_calc->press(CalcKey::AllClear); }
+    void LBtnEqualClick() { m_calc->press(CalcKey::Equal); }
 
     // --- degrees, minutes, seconds ---------------------------------------
-    void L1BtnToGmsClick();
+    void L1BtnToGmsClick() { m_calc->press(CalcKey::ToDms); }
     void L1BtnFromGmsClick();
 
     // --- programmer layer ------------------------------------------------
-    void L2BtnHexAClick();
-    void L2BtnHexBClick();
-    void L2BtnHexCClick();
-    void L2BtnHexDClick();
-    void L2BtnHexEClick();
-    void L2BtnHexFClick();
-    void L2BtnBrStartClick();
-    void L2BtnBrEndClick();
-    void L2BtnAndClick();
-    void L2BtnXorClick();
-    void L2BtnModClick();
-    void L2BtnOrClick();
-    void L2BtnNotClick();
-    void L2BtnLshClick();
-    void L2NumberSysGroupChange(int index);
+    void L2BtnHexAClick() { m_calc->press(CalcKey::HexA); }
+    void L2BtnHexBClick() { m_calc->press(CalcKey::HexB); }
+    void L2BtnHexCClick() { m_calc->press(CalcKey::HexC); }
+    void L2BtnHexDClick() { m_calc->press(CalcKey::HexD); }
+    void L2BtnHexEClick() { m_calc->press(CalcKey::HexE); }
+    void L2BtnHexFClick() { m_calc->press(CalcKey::HexF); }
+    void L2BtnBrStartClick() { m_calc->press(CalcKey::OpenBracket); }
+    void L2BtnBrEndClick() { m_calc->press(CalcKey::CloseBracket); }
+    void L2BtnAndClick() { m_calc->press(CalcKey::And); }
+    void L2BtnXorClick() { m_calc->press(CalcKey::Xor); }
+    void L2BtnModClick() { m_calc->press(CalcKey::Mod); }
+    void L2BtnOrClick() { m_calc->press(CalcKey::Or); }
+    void L2BtnNotClick() { m_calc->press(CalcKey::Not); }
+    void L2BtnLshClick() { m_calc->press(CalcKey::ShiftLeft); }
 
     // --- conversion layer --------------------------------------------------
     void LLabelAngleClick();
@@ -234,6 +236,12 @@ public:
     void L5BtnNClick();
     void L5BtnI_YRClick();
     void L5BtnP_YRClick();
+
+public:
+    // --- selections -----------------------------------------------------------
+    void L1AnglesGroupChange();
+    void L2NumberSysGroupChange(int index);
+    void LHistoryREditMouseDown(Qt::MouseButton button, bool doubleClick);
 
 signals:
     /// The program should end with this exit code (close key, Esc on an empty problem).

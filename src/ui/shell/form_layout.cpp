@@ -3,10 +3,13 @@
 // handler. Positions are window client coordinates; children of a sub-panel
 // are placed relative to it.
 
+#include "core/calculator/key_table.h"
+#include "core/calculator/keypad.h"
 #include "core/calculator/virtual_keys.h"
 #include "core/constants/constants_table.h"
 #include "core/units/unit_catalogue.h"
 #include "ui/shell/calc_form.h"
+#include "ui/shell/layer_table.h"
 #include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/background_panel.h"
 #include "ui/toolkit/colours.h"
@@ -20,6 +23,7 @@
 #include "ui/toolkit/sub_panel.h"
 
 #include <QFont>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -37,192 +41,7 @@ namespace {
 
 using Handler = void (TCalcForm::*)();
 
-enum class Panel { Main, L1, L2, L3, L4, L5 };
-
-// One row per key: its place, its handler and how it is presented. The spoken name and the
-// action are what assistive technology reads; the tool tip is the action with the keyboard
-// equivalents of its calculator key in brackets ("Sine (S)"), the accessible description the
-// same as a sentence ("Sine. Keyboard: S"). The equivalents come from the key table.
-struct KeyRow {
-    const char* name;
-    KeyGlyph glyph;
-    int x, y, w, h;
-    Panel panel;
-    Handler handler; // nullptr: the key has no handler
-    const char* spoken;
-    const char* action;
-    CalcKey key; // the calculator key it is, for its keyboard equivalents; None: no such key
-};
-
-struct PanelRow {
-    Panel panel;
-    const char* name;
-    int x, y, w, h;
-};
-
-constexpr PanelRow kPanels[] = {
-    {Panel::L1, "L1SubPanel", -7, 275, 257, 137}, {Panel::L2, "L2SubPanel", -7, 272, 265, 137},
-    {Panel::L5, "L5SubPanel", -5, 252, 249, 161}, {Panel::L3, "L3SubPanel", -12, 232, 265, 185},
-    {Panel::L4, "L4SubPanel", -4, 232, 265, 185},
-};
-
 using F = TCalcForm;
-using G = KeyGlyph;
-using K = CalcKey;
-
-// clang-format off
-const KeyRow kKeys[] = {
-    // Window-level keys.
-    {"LBtnClose", G::CloseNormal, 208, 5, 28, 20, Panel::Main, &F::LBtnCloseClick,
-     "close", "Close the calculator", K::None},
-    {"LBtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::Main, &F::L4BtnHelpClick,
-     "help", "Show or hide the help page", K::None},
-    {"LBtnNextLayer", G::FunctionTab, 181, 234, 72, 25, Panel::Main, &F::LBtnNextLayerClick,
-     "next layer", "Next layer", K::None},
-    // The common keypad.
-    {"LBtn7", G::Digit7, 9, 418, 40, 35, Panel::Main, &F::LBtn7Click,
-     "7", "Digit 7", K::Digit7},
-    {"LBtn8", G::Digit8, 59, 418, 40, 35, Panel::Main, &F::LBtn8Click,
-     "8", "Digit 8", K::Digit8},
-    {"LBtn9", G::Digit9, 109, 418, 40, 35, Panel::Main, &F::LBtn9Click,
-     "9", "Digit 9", K::Digit9},
-    {"LBtnDel", G::Del, 159, 418, 40, 35, Panel::Main, &F::LBtnDelClick,
-     "delete", "Delete the last entry", K::Del},
-    {"LBtnAc", G::Ac, 209, 418, 40, 35, Panel::Main, &F::LBtnAcClick,
-     "clear all", "Clear the problem", K::AllClear},
-    {"LBtn4", G::Digit4, 9, 458, 40, 35, Panel::Main, &F::LBtn4Click,
-     "4", "Digit 4", K::Digit4},
-    {"LBtn5", G::Digit5, 59, 458, 40, 35, Panel::Main, &F::LBtn5Click,
-     "5", "Digit 5", K::Digit5},
-    {"LBtn6", G::Digit6, 109, 458, 40, 35, Panel::Main, &F::LBtn6Click,
-     "6", "Digit 6", K::Digit6},
-    {"LBtnMul", G::Multiply, 159, 458, 40, 35, Panel::Main, &F::LBtnMulClick,
-     "multiply", "Multiply", K::Multiply},
-    {"LBtnDiv", G::Divide, 209, 458, 40, 35, Panel::Main, &F::LBtnDivClick,
-     "divide", "Divide", K::Divide},
-    {"LBtn1", G::Digit1, 9, 498, 40, 35, Panel::Main, &F::LBtn1Click,
-     "1", "Digit 1", K::Digit1},
-    {"LBtn2", G::Digit2, 59, 498, 40, 35, Panel::Main, &F::LBtn2Click,
-     "2", "Digit 2", K::Digit2},
-    {"LBtn3", G::Digit3, 109, 498, 40, 35, Panel::Main, &F::LBtn3Click,
-     "3", "Digit 3", K::Digit3},
-    {"LBtnPlus", G::Plus, 159, 498, 40, 35, Panel::Main, &F::LBtnPlusClick,
-     "plus", "Add", K::Plus},
-    {"LBtnMinus", G::Minus, 209, 498, 40, 35, Panel::Main, &F::LBtnMinusClick,
-     "minus", "Subtract", K::Minus},
-    {"LBtn0", G::Digit0, 9, 538, 40, 35, Panel::Main, &F::LBtn0Click,
-     "0", "Digit 0", K::Digit0},
-    {"LBtnDot", G::Dot, 59, 538, 40, 35, Panel::Main, &F::LBtnDotClick,
-     "decimal point", "Decimal point", K::Point},
-    {"LBtn10toX", G::TenToX, 109, 538, 40, 35, Panel::Main, &F::LBtn10toXClick,
-     "ten to the power x", "Ten to the power x", K::TenToX},
-    {"LBtnAns", G::Ans, 159, 538, 40, 35, Panel::Main, &F::LBtnAnsClick,
-     "answer", "The last answer", K::Answer},
-    {"LBtnEqual", G::Equal, 209, 538, 39, 35, Panel::Main, &F::LBtnEqualClick,
-     "equals", "Work out the problem", K::Equal},
-    // Scientific sub-panel.
-    {"L1BtnInverse", G::Inverse, 10, 284, 41, 32, Panel::L1, &F::L1BtnInverseClick,
-     "reciprocal", "Reciprocal", K::Inverse},
-    {"L1BtnSqr", G::Square, 60, 284, 41, 32, Panel::L1, &F::L1BtnSqrClick,
-     "square", "Square", K::Square},
-    {"L1BtnPercent", G::Percent, 109, 284, 41, 32, Panel::L1, &F::L1BtnPercentClick,
-     "percent", "Percent", K::Percent},
-    {"L1BtnToGms", G::ToDms, 159, 284, 41, 32, Panel::L1, &F::L1BtnToGmsClick,
-     "to degrees minutes seconds", "To degrees, minutes and seconds", K::ToDms},
-    {"L1BtnFromGms", G::FromDms, 209, 284, 41, 32, Panel::L1, &F::L1BtnFromGmsClick,
-     "from degrees minutes seconds", "Back from degrees, minutes and seconds", K::FromDms},
-    {"L1BtnLog", G::Log, 10, 316, 41, 32, Panel::L1, &F::L1BtnLogClick,
-     "logarithm", "Common logarithm", K::Log},
-    {"L1BtnLn", G::Ln, 60, 316, 41, 32, Panel::L1, &F::L1BtnLnClick,
-     "natural logarithm", "Natural logarithm", K::Ln},
-    {"L1BtnBrStart", G::BracketOpen, 109, 316, 41, 32, Panel::L1, &F::L1BtnBrStartClick,
-     "opening bracket", "Opening bracket", K::OpenBracket},
-    {"L1BtnBrEnd", G::BracketClose, 159, 316, 41, 32, Panel::L1, &F::L1BtnBrEndClick,
-     "closing bracket", "Closing bracket", K::CloseBracket},
-    {"L1BtnXtoY", G::XToY, 209, 316, 41, 32, Panel::L1, &F::L1BtnXtoYClick,
-     "x to the power y", "X to the power y", K::Power},
-    {"L1BtnSqrt", G::Sqrt, 10, 348, 41, 32, Panel::L1, &F::L1BtnSqrtClick,
-     "square root", "Square root", K::SquareRoot},
-    {"L1BtnPlusMinus", G::PlusMinus, 60, 348, 41, 32, Panel::L1, &F::L1BtnPlusMinusClick,
-     "change sign", "Change the sign", K::PlusMinus},
-    {"L1BtnSin", G::Sin, 109, 348, 41, 32, Panel::L1, &F::L1BtnSinClick,
-     "sine", "Sine", K::Sin},
-    {"L1BtnCos", G::Cos, 159, 348, 41, 32, Panel::L1, &F::L1BtnCosClick,
-     "cosine", "Cosine", K::Cos},
-    {"L1BtnTan", G::Tan, 209, 348, 41, 32, Panel::L1, &F::L1BtnTanClick,
-     "tangent", "Tangent", K::Tan},
-    {"L1BtnDown", G::RightArrow, 10, 380, 41, 32, Panel::L1, &F::L1BtnDownClick,
-     "close exponent", "Close the exponent", K::ExponentDown},
-    {"L1BtnHyp", G::Hyp, 60, 380, 41, 32, Panel::L1, &F::L1BtnHypClick,
-     "hyperbolic", "Hyperbolic: the next sine, cosine or tangent key enters the hyperbolic function", K::Hyp},
-    {"L1BtnAsin", G::Asin, 109, 380, 41, 32, Panel::L1, &F::L1BtnAsinClick,
-     "arc sine", "Arc sine", K::Asin},
-    {"L1BtnAcos", G::Acos, 159, 380, 41, 32, Panel::L1, &F::L1BtnAcosClick,
-     "arc cosine", "Arc cosine", K::Acos},
-    {"L1BtnAtan", G::Atan, 209, 380, 41, 32, Panel::L1, &F::L1BtnAtanClick,
-     "arc tangent", "Arc tangent", K::Atan},
-    // Programmer sub-panel.
-    {"L2BtnBrStart", G::BracketOpen, 10, 281, 41, 32, Panel::L2, &F::L2BtnBrStartClick,
-     "opening bracket", "Opening bracket", K::OpenBracket},
-    {"L2BtnBrEnd", G::BracketClose, 60, 281, 41, 32, Panel::L2, &F::L2BtnBrEndClick,
-     "closing bracket", "Closing bracket", K::CloseBracket},
-    {"L2BtnBlusMinus", G::PlusMinus, 109, 281, 41, 32, Panel::L2, nullptr,
-     "change sign", "Change the sign: not available with integers", K::None},
-    {"L2BtnMod", G::Mod, 159, 281, 41, 32, Panel::L2, &F::L2BtnModClick,
-     "modulo", "Remainder of a division (MOD)", K::Mod},
-    {"L2BtnAnd", G::And, 210, 281, 41, 32, Panel::L2, &F::L2BtnAndClick,
-     "AND", "Bitwise AND", K::And},
-    {"L2BtnHexA", G::HexA, 10, 329, 41, 32, Panel::L2, &F::L2BtnHexAClick,
-     "hex digit A", "Hexadecimal digit A", K::HexA},
-    {"L2BtnHexB", G::HexB, 60, 329, 41, 32, Panel::L2, &F::L2BtnHexBClick,
-     "hex digit B", "Hexadecimal digit B", K::HexB},
-    {"L2BtnHexC", G::HexC, 109, 329, 41, 32, Panel::L2, &F::L2BtnHexCClick,
-     "hex digit C", "Hexadecimal digit C", K::HexC},
-    {"L2BtnOr", G::Or, 159, 329, 41, 32, Panel::L2, &F::L2BtnOrClick,
-     "OR", "Bitwise OR", K::Or},
-    {"L2BtnXor", G::Xor, 210, 329, 41, 32, Panel::L2, &F::L2BtnXorClick,
-     "XOR", "Bitwise exclusive OR", K::Xor},
-    {"L2BtnHexD", G::HexD, 10, 377, 41, 32, Panel::L2, &F::L2BtnHexDClick,
-     "hex digit D", "Hexadecimal digit D", K::HexD},
-    {"L2BtnHexE", G::HexE, 60, 377, 41, 32, Panel::L2, &F::L2BtnHexEClick,
-     "hex digit E", "Hexadecimal digit E", K::HexE},
-    {"L2BtnHexF", G::HexF, 109, 377, 41, 32, Panel::L2, &F::L2BtnHexFClick,
-     "hex digit F", "Hexadecimal digit F", K::HexF},
-    {"L2BtnLsh", G::Lsh, 159, 377, 41, 32, Panel::L2, &F::L2BtnLshClick,
-     "shift left", "Shift left", K::ShiftLeft},
-    {"L2BtnNot", G::Not, 210, 377, 41, 32, Panel::L2, &F::L2BtnNotClick,
-     "NOT", "Bitwise NOT", K::Not},
-    // Conversion and constants sub-panels carry their own help and next-layer keys.
-    {"L3BtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::L3, &F::L4BtnHelpClick,
-     "help", "Show or hide the help page", K::None},
-    {"L3BtnNextLayer", G::FunctionTab, 181, 234, 72, 26, Panel::L3, &F::L3BtnNextLayerClick,
-     "next layer", "Next layer", K::None},
-    {"L4BtnHelp", G::HelpWhite, 148, 232, 34, 27, Panel::L4, &F::L4BtnHelpClick,
-     "help", "Show or hide the help page", K::None},
-    {"L4BtnNextLayer", G::FunctionTab, 181, 234, 72, 26, Panel::L4, &F::L3BtnNextLayerClick,
-     "next layer", "Next layer", K::None},
-    // Financial sub-panel.
-    {"L5BtnPV", G::PresentValue, 3, 261, 121, 32, Panel::L5, &F::L5BtnPVClick,
-     "present value", "Present value (PV)", K::None},
-    {"L5BtnFV", G::FutureValue, 3, 301, 121, 32, Panel::L5, &F::L5BtnFVClick,
-     "future value", "Future value (FV)", K::None},
-    {"L5BtnPMT", G::Payment, 3, 333, 121, 48, Panel::L5, &F::L5BtnPMTClick,
-     "payment", "Periodical payment (PMT)", K::None},
-    {"L5BtnI_YR", G::InterestPerYear, 139, 260, 113, 33, Panel::L5, &F::L5BtnI_YRClick,
-     "interest per year", "Interest per year (I/YR)", K::None},
-    {"L5BtnP_YR", G::PeriodsPerYear, 139, 301, 113, 32, Panel::L5, &F::L5BtnP_YRClick,
-     "periods per year", "Periods per year (P/YR)", K::None},
-    {"L5BtnN", G::Periods, 139, 341, 113, 32, Panel::L5, &F::L5BtnNClick,
-     "periods", "Number of periods (N)", K::None},
-    {"L5BtnBraketStart", G::BracketOpen, 12, 381, 41, 32, Panel::L5, &F::L1BtnBrStartClick,
-     "opening bracket", "Opening bracket", K::OpenBracket},
-    {"L5BtnBraketEnd", G::BracketClose, 70, 381, 41, 32, Panel::L5, &F::L1BtnBrEndClick,
-     "closing bracket", "Closing bracket", K::CloseBracket},
-    {"L5BtnPlusMinus", G::PlusMinus, 145, 381, 41, 32, Panel::L5, &F::L1BtnPlusMinusClick,
-     "change sign", "Change the sign", K::PlusMinus},
-    {"L5BtnRight", G::RightArrow, 203, 381, 41, 32, Panel::L5, &F::L1BtnDownClick,
-     "close exponent", "Close the exponent", K::ExponentDown},
-};
 
 // The labels that select a unit category or a constants group; each reads as a button named
 // after its category.
@@ -253,7 +72,8 @@ const LabelRow kCategoryLabels[] = {
 // Constants group labels, by group.
 const LabelRow kGroupLabels[] = {
     {"L4LabelUniversal", 12, 268, 113, 17, &F::L4LabelUniversalClick, "universal"},
-    {"L4LabelElectromagnetic", 126, 268, 113, 17, &F::L4LabelElectromagneticClick, "electromagnetic"},
+    {"L4LabelElectromagnetic", 126, 268, 113, 17, &F::L4LabelElectromagneticClick,
+     "electromagnetic"},
     {"L4LabelAtomicNuclear", 12, 286, 113, 17, &F::L4LabelAtomicNuclearClick, "atomic and nuclear"},
     {"L4LabelPhysChem", 126, 286, 113, 17, &F::L4LabelPhysChemClick, "physico-chemical"},
 };
@@ -262,43 +82,23 @@ const LabelRow kGroupLabels[] = {
 static_assert(std::size(kCategoryLabels) == kUnitCategoryCount, "one label per unit category");
 static_assert(std::size(kGroupLabels) == kConstantGroupCount, "one label per constants group");
 
-// The layers in which a key of the panel shows.
-unsigned panelLayers(Panel panel) {
-    switch (panel) {
-    case Panel::Main:
-        break;
-    case Panel::L1:
-        return layerBit(Layer::Scientific);
-    case Panel::L2:
-        return layerBit(Layer::Programmer);
-    case Panel::L3:
-        return layerBit(Layer::Conversion);
-    case Panel::L4:
-        return layerBit(Layer::Constants);
-    case Panel::L5:
-        return layerBit(Layer::Financial);
-    }
-    return kEveryLayer;
-}
-
 QString layerNames(unsigned layers) {
-    static const char* const kNames[] = {"scientific", "programmer", "conversion", "constants",
-                                         "financial"};
-    static_assert(std::size(kNames) == kLayerCount);
     QStringList names;
-    for (int i = 0; i < kLayerCount; ++i)
-        if ((layers & layerBit(static_cast<Layer>(i))) != 0) names << QLatin1String(kNames[i]);
+    for (int i = 0; i < kLayerCount; ++i) {
+        const auto layer = static_cast<Layer>(i);
+        if ((layers & layerBit(layer)) != 0) names << QLatin1String(layerName(layer));
+    }
     return names.join(QStringLiteral(" and "));
 }
 
 // The keyboard keys that do what the key does where it shows, as the key table maps them:
 // "7, Num 7", ". in the scientific layer, Num .". The keypad comes last.
-QString keyboardText(const KeyRow& row) {
+QString keyboardText(const KeypadKey& row) {
     QStringList main;
     QStringList keypad;
     // Esc clears the problem through the window's own rule.
     if (row.key == CalcKey::AllClear) main << QStringLiteral("Esc");
-    const unsigned shown = panelLayers(row.panel);
+    const unsigned shown = row.layers;
     const std::vector<KeyPress> presses = keyboardEquivalents(row.key);
     for (const KeyPress& k : presses) {
         const unsigned where = k.layers & shown;
@@ -326,14 +126,14 @@ QString keyboardText(const KeyRow& row) {
     return (main + keypad).join(QStringLiteral(", "));
 }
 
-QString keyToolTip(const KeyRow& row) {
+QString keyToolTip(const KeypadKey& row) {
     QString tip = QString::fromLatin1(row.action);
     const QString keys = keyboardText(row);
     if (!keys.isEmpty()) tip += QStringLiteral(" (") + keys + QLatin1Char(')');
     return tip;
 }
 
-QString keyDescription(const KeyRow& row) {
+QString keyDescription(const KeypadKey& row) {
     QString text = QString::fromLatin1(row.action) + QLatin1Char('.');
     const QString keys = keyboardText(row);
     if (!keys.isEmpty()) text += QStringLiteral(" Keyboard: ") + keys;
@@ -343,20 +143,21 @@ QString keyDescription(const KeyRow& row) {
 // The keys of the layers in reading order: by rows (keys whose tops lie within a few pixels of
 // each other form a row), each row from left to right. The help, next-layer and close keys are
 // left out; they come after the other controls.
-std::vector<const KeyRow*> keysInReadingOrder() {
-    std::vector<const KeyRow*> keys;
-    for (const KeyRow& row : kKeys) {
+std::vector<const KeypadKey*> keysInReadingOrder() {
+    std::vector<const KeypadKey*> keys;
+    for (const KeypadKey& row : kKeypad) {
         const QLatin1String name(row.name);
         if (name.endsWith(QLatin1String("Help")) || name.endsWith(QLatin1String("NextLayer")) ||
             name == QLatin1String("LBtnClose"))
             continue;
         keys.push_back(&row);
     }
-    std::stable_sort(keys.begin(), keys.end(), [](const KeyRow* a, const KeyRow* b) {
-        if (a->panel != b->panel)
-            return a->panel == Panel::Main   ? false
-                   : b->panel == Panel::Main ? true
-                                             : a->panel < b->panel;
+    // The bands come first, in layer order; the main panel last.
+    std::stable_sort(keys.begin(), keys.end(), [](const KeypadKey* a, const KeypadKey* b) {
+        if (a->layers != b->layers)
+            return a->layers == kMainPanel   ? false
+                   : b->layers == kMainPanel ? true
+                                             : a->layers < b->layers;
         if (std::abs(a->y - b->y) > 10) return a->y < b->y;
         return a->x < b->x;
     });
@@ -507,25 +308,27 @@ void TCalcForm::buildControls() {
     registerControl(QStringLiteral("WebSiteAccess"), WebSiteAccess);
     connect(WebSiteAccess, &SkinLabel::clicked, this, [this] { WebSiteAccessClick(); });
 
-    // Sub-panels, in stacking order: those of layers 2 and 3 lie over the
-    // main panel's help and next-layer keys.
-    QHash<int, SubPanel*> panels;
-    QHash<int, QPoint> origins;
-    panels.insert(static_cast<int>(Panel::Main), nullptr);
-    origins.insert(static_cast<int>(Panel::Main), QPoint(0, 0));
-    auto makePanel = [&](const PanelRow& row) {
+    // The bands of the layers, in stacking order: those that carry their own help and
+    // next-layer keys lie over the main panel's.
+    SubPanel* bands[kLayerCount] = {};
+    auto makeBand = [&](const LayerRow& row) {
         auto* p = new SubPanel(Layer1Panel);
         p->setGeometry(row.x, row.y, row.w, row.h);
-        registerControl(QString::fromLatin1(row.name), p);
-        panels.insert(static_cast<int>(row.panel), p);
-        origins.insert(static_cast<int>(row.panel), QPoint(row.x, row.y));
-        return p;
+        registerControl(QString::fromLatin1(row.subPanel), p);
+        bands[static_cast<int>(row.layer)] = p;
+    };
+    // The band a key sits on, or nullptr for the main panel.
+    auto bandOf = [](const KeypadKey& row) -> const LayerRow* {
+        for (int i = 0; i < kLayerCount; ++i)
+            if (row.layers == band(static_cast<Layer>(i))) return &layerRow(static_cast<Layer>(i));
+        return nullptr;
     };
 
-    auto makeKey = [&](const KeyRow& row) {
-        QWidget* parent = panels.value(static_cast<int>(row.panel));
-        if (parent == nullptr) parent = Layer1Panel;
-        const QPoint o = origins.value(static_cast<int>(row.panel));
+    auto makeKey = [&](const KeypadKey& row) {
+        const LayerRow* on = bandOf(row);
+        QWidget* parent = Layer1Panel;
+        if (on != nullptr) parent = bands[static_cast<int>(on->layer)];
+        const QPoint o = on != nullptr ? QPoint(on->x, on->y) : QPoint(0, 0);
         auto* key = new ImageKey(row.glyph, parent);
         key->setGeometry(row.x - o.x(), row.y - o.y(), row.w, row.h);
         registerControl(QString::fromLatin1(row.name), key);
@@ -533,39 +336,49 @@ void TCalcForm::buildControls() {
         key->setAccessibleName(QString::fromLatin1(row.spoken));
         key->setAccessibleDescription(keyDescription(row));
         key->setFocusPolicy(Qt::TabFocus);
+        // A named handler is one of the window's slots; without one the click is the
+        // calculator key itself.
+        QMetaMethod handler;
         if (row.handler != nullptr) {
-            const Handler h = row.handler;
-            connect(key, &QAbstractButton::clicked, this, [this, h] {
-                (this->*h)();
-                refreshKeyStates();
-            });
+            const int index =
+                metaObject()->indexOfMethod(QByteArray(row.handler).append("()").constData());
+            if (index < 0) qFatal("The window has no handler %s", row.handler);
+            handler = metaObject()->method(index);
         }
-        return key;
+        const CalcKey calcKey = row.key;
+        connect(key, &QAbstractButton::clicked, this, [this, handler, calcKey] {
+            if (handler.isValid())
+                handler.invoke(this, Qt::DirectConnection);
+            else
+                m_calc->press(calcKey);
+            refreshKeyStates();
+        });
     };
 
-    L1SubPanel = makePanel(kPanels[0]);
-    L2SubPanel = makePanel(kPanels[1]);
-    L5SubPanel = makePanel(kPanels[2]);
-    // Keys of the main panel and of the first three sub-panels.
-    for (const KeyRow& row : kKeys) {
-        if (row.panel == Panel::L3 || row.panel == Panel::L4) continue;
-        ImageKey* key = makeKey(row);
-        const QString name = QString::fromLatin1(row.name);
-        if (name == QLatin1String("LBtnClose")) LBtnClose = key;
-        if (name == QLatin1String("LBtnHelp")) LBtnHelp = key;
-        if (name == QLatin1String("LBtnNextLayer")) LBtnNextLayer = key;
+    for (const bool over : {false, true}) {
+        for (int i = 0; i < kLayerCount; ++i) {
+            const LayerRow& row = layerRow(static_cast<Layer>(i));
+            if (carriesOwnKeys(row) == over) makeBand(row);
+        }
+        for (const KeypadKey& row : kKeypad) {
+            const LayerRow* on = bandOf(row);
+            if ((on != nullptr && carriesOwnKeys(*on)) == over) makeKey(row);
+        }
     }
+    L1SubPanel = bands[static_cast<int>(Layer::Scientific)];
+    L2SubPanel = bands[static_cast<int>(Layer::Programmer)];
+    L3SubPanel = bands[static_cast<int>(Layer::Conversion)];
+    L4SubPanel = bands[static_cast<int>(Layer::Constants)];
+    L5SubPanel = bands[static_cast<int>(Layer::Financial)];
+    auto keyNamed = [this](const char* name) {
+        return static_cast<ImageKey*>(control(QString::fromLatin1(name)));
+    };
+    LBtnClose = keyNamed("LBtnClose");
+    LBtnHelp = keyNamed("LBtnHelp");
+    L3BtnHelp = keyNamed("L3BtnHelp");
+    L4BtnHelp = keyNamed("L4BtnHelp");
+    LBtnNextLayer = keyNamed("LBtnNextLayer");
     connect(LBtnClose, &ImageKey::mouseMoved, this, [this] { LBtnCloseMouseMove(); });
-
-    L3SubPanel = makePanel(kPanels[3]);
-    L4SubPanel = makePanel(kPanels[4]);
-    for (const KeyRow& row : kKeys) {
-        if (row.panel != Panel::L3 && row.panel != Panel::L4) continue;
-        ImageKey* key = makeKey(row);
-        const QString name = QString::fromLatin1(row.name);
-        if (name == QLatin1String("L3BtnHelp")) L3BtnHelp = key;
-        if (name == QLatin1String("L4BtnHelp")) L4BtnHelp = key;
-    }
 
     // The captions are the core's names of the categories and groups.
     auto makeLabel = [&](const LabelRow& row, std::string_view text, QWidget* parent, QPoint o) {
@@ -582,7 +395,7 @@ void TCalcForm::buildControls() {
         connect(l, &SkinLabel::clicked, this, [this, h] { (this->*h)(); });
         return l;
     };
-    const QPoint o3(kPanels[3].x, kPanels[3].y);
+    const QPoint o3(L3SubPanel->x(), L3SubPanel->y());
     for (const LabelRow& row : kCategoryLabels) {
         const int category = static_cast<int>(categoryLabels.size());
         categoryLabels.push_back(makeLabel(row, unitCategoryCaption(category), L3SubPanel, o3));
@@ -607,7 +420,7 @@ void TCalcForm::buildControls() {
     LListTo->setAccessibleName(QStringLiteral("Convert to"));
     registerControl(QStringLiteral("LListTo"), LListTo);
 
-    const QPoint o4(kPanels[4].x, kPanels[4].y);
+    const QPoint o4(L4SubPanel->x(), L4SubPanel->y());
     for (const LabelRow& row : kGroupLabels) {
         const int group = static_cast<int>(groupLabels.size());
         groupLabels.push_back(makeLabel(row, constantGroupCaption(group), L4SubPanel, o4));
@@ -646,7 +459,7 @@ void TCalcForm::setupTabOrder() {
 
     // Hidden controls are skipped by Tab, so one chain serves every layer.
     std::vector<QWidget*> chain;
-    for (const KeyRow* row : keysInReadingOrder())
+    for (const KeypadKey* row : keysInReadingOrder())
         chain.push_back(control(QString::fromLatin1(row->name)));
     chain.push_back(L1AnglesGroup);
     chain.push_back(L2NumberSysGroup);

@@ -12,6 +12,7 @@ class TCalcForm;
 struct LayerRow {
     Layer layer;
     const char* subPanel;       // the middle band shown in this layer
+    int x, y, w, h;             // the band's place in the window
     const char* helpFile;       // its help page, by bare file name
     const char* group;          // the radio group shown above the band, or nullptr
     const char* nextLayerKey;   // the next-layer key in use
@@ -21,5 +22,8 @@ struct LayerRow {
 
 /// The row of a layer.
 const LayerRow& layerRow(Layer layer);
+
+/// Whether the layer's band carries its own help and next-layer keys, over the main panel's.
+bool carriesOwnKeys(const LayerRow& row);
 
 } // namespace zc

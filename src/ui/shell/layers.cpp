@@ -15,11 +15,11 @@ using F = TCalcForm;
 
 // clang-format off
 constexpr LayerRow kLayers[] = {
-    {Layer::Scientific, "L1SubPanel", "firstLayerHelp.rtf", "L1AnglesGroup", "LBtnNextLayer", "LBtnHelp", nullptr},
-    {Layer::Programmer, "L2SubPanel", "secondLayerHelp.rtf", "L2NumberSysGroup", "LBtnNextLayer", "LBtnHelp", nullptr},
-    {Layer::Conversion, "L3SubPanel", "thirdLayerHelp.rtf", nullptr, "L3BtnNextLayer", "L3BtnHelp", &F::enterConversionLayer},
-    {Layer::Constants, "L4SubPanel", "fourthLayerHelp.rtf", nullptr, "L4BtnNextLayer", "L4BtnHelp", &F::enterConstantsLayer},
-    {Layer::Financial, "L5SubPanel", "fifthLayerHelp.rtf", nullptr, "LBtnNextLayer", "LBtnHelp", nullptr},
+    {Layer::Scientific, "L1SubPanel", -7, 275, 257, 137, "firstLayerHelp.rtf", "L1AnglesGroup", "LBtnNextLayer", "LBtnHelp", nullptr},
+    {Layer::Programmer, "L2SubPanel", -7, 272, 265, 137, "secondLayerHelp.rtf", "L2NumberSysGroup", "LBtnNextLayer", "LBtnHelp", nullptr},
+    {Layer::Conversion, "L3SubPanel", -12, 232, 265, 185, "thirdLayerHelp.rtf", nullptr, "L3BtnNextLayer", "L3BtnHelp", &F::enterConversionLayer},
+    {Layer::Constants, "L4SubPanel", -4, 232, 265, 185, "fourthLayerHelp.rtf", nullptr, "L4BtnNextLayer", "L4BtnHelp", &F::enterConstantsLayer},
+    {Layer::Financial, "L5SubPanel", -5, 252, 249, 161, "fifthLayerHelp.rtf", nullptr, "LBtnNextLayer", "LBtnHelp", nullptr},
 };
 // clang-format on
 
@@ -40,6 +40,10 @@ bool sameName(const char* a, const char* b) {
 
 const LayerRow& layerRow(Layer layer) {
     return kLayers[static_cast<int>(layer)];
+}
+
+bool carriesOwnKeys(const LayerRow& row) {
+    return !sameName(row.helpKey, "LBtnHelp");
 }
 
 void TCalcForm::LBtnNextLayerClick() {

@@ -1,80 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/calculator/glyphs.h"
+
 #include <QSize>
 
 class QPainter;
 class QRectF;
 
 namespace zc {
-
-// The legend a key carries. Keys are drawn from vectors, so one glyph serves every key size and
-// device pixel ratio.
-enum class KeyGlyph {
-    Digit0,
-    Digit1,
-    Digit2,
-    Digit3,
-    Digit4,
-    Digit5,
-    Digit6,
-    Digit7,
-    Digit8,
-    Digit9,
-    Dot,
-    Multiply,
-    Divide,
-    Minus,
-    Plus,
-    Del,
-    Ac,
-    Equal,
-    TenToX,
-    Ans,
-    Inverse,
-    Square,
-    Percent,
-    ToDms,
-    FromDms,
-    Log,
-    Ln,
-    BracketOpen,
-    BracketClose,
-    XToY,
-    Sqrt,
-    PlusMinus,
-    Sin,
-    Cos,
-    Tan,
-    RightArrow,
-    Hyp,
-    Asin,
-    Acos,
-    Atan,
-    FunctionTab,
-    HelpWhite,
-    HelpYellow,
-    CloseNormal,
-    CloseHover,
-    HexA,
-    HexB,
-    HexC,
-    HexD,
-    HexE,
-    HexF,
-    Mod,
-    And,
-    Or,
-    Xor,
-    Not,
-    Lsh,
-    PresentValue,
-    FutureValue,
-    Payment,
-    InterestPerYear,
-    PeriodsPerYear,
-    Periods
-};
 
 // How a key is drawn at the moment: hovered brightens it, pressed sinks it.
 struct KeyLook {
