@@ -89,6 +89,21 @@ TEST(ImageKeyGlyphs, EveryGlyphPaintsItsOwnPicture) {
     }
 }
 
+// A Text key shows the word it is given: two words differ, and a key without one shows a bare
+// face.
+TEST(ImageKeyGlyphs, TextKeysShowTheirOwnWord) {
+    auto picture = [](const QString& legend) {
+        ImageKey key(KeyGlyph::Text);
+        key.setLegend(legend);
+        EXPECT_EQ(key.legend(), legend);
+        return key.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage abs = picture(QStringLiteral("abs")), cbrt = picture(QStringLiteral("cbrt"));
+    const QImage bare = picture(QString());
+    EXPECT_NE(abs, cbrt);
+    EXPECT_NE(abs, bare);
+}
+
 TEST(ImageKeyGlyphs, KeysOfOneSizeDifferInTheirLegendPixels) {
     ImageKey sin(KeyGlyph::Sin), cos(KeyGlyph::Cos);
     sin.resize(41, 32);

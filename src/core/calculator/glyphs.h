@@ -69,7 +69,8 @@ enum class KeyGlyph {
     Payment,
     InterestPerYear,
     PeriodsPerYear,
-    Periods
+    Periods,
+    Text, // a word the key itself gives, on a function face
 };
 
 } // namespace zc

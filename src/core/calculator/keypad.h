@@ -129,6 +129,7 @@ struct KeypadKey {
     const char* spoken;  // the name assistive technology reads
     const char* action;  // what it does; the tool tip adds the keyboard keys that do the same
     CalcKey key;         // the calculator key it is; None: the window's own key
+    const char* legend = nullptr; // with the Text glyph: the word on the key (UTF-8)
 };
 
 namespace keypad_rows {

@@ -330,6 +330,7 @@ void TCalcForm::buildControls() {
         if (on != nullptr) parent = bands[static_cast<int>(on->layer)];
         const QPoint o = on != nullptr ? QPoint(on->x, on->y) : QPoint(0, 0);
         auto* key = new ImageKey(row.glyph, parent);
+        if (row.legend != nullptr) key->setLegend(QString::fromUtf8(row.legend));
         key->setGeometry(row.x - o.x(), row.y - o.y(), row.w, row.h);
         registerControl(QString::fromLatin1(row.name), key);
         key->setToolTip(keyToolTip(row));

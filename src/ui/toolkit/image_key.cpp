@@ -22,13 +22,19 @@ void ImageKey::setGlyph(KeyGlyph glyph) {
     update();
 }
 
+void ImageKey::setLegend(const QString& legend) {
+    if (legend == m_legend) return;
+    m_legend = legend;
+    update();
+}
+
 QSize ImageKey::sizeHint() const {
     return keyGlyphNaturalSize(m_glyph);
 }
 
 void ImageKey::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintKeyGlyph(painter, QRectF(rect()), m_glyph, {m_hovered, isDown(), isEnabled()});
+    paintKeyGlyph(painter, QRectF(rect()), m_glyph, {m_hovered, isDown(), isEnabled()}, m_legend);
     if (hasFocus()) paintFocusRing(painter, QRectF(rect()));
 }
 

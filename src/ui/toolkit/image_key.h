@@ -21,6 +21,9 @@ public:
 
     void setGlyph(KeyGlyph glyph);
     KeyGlyph glyph() const { return m_glyph; }
+    // The word the key shows with the Text glyph.
+    void setLegend(const QString& legend);
+    QString legend() const { return m_legend; }
     bool isHovered() const { return m_hovered; }
 
     // A key that switches a mode on reads that mode as its latched state (for assistive
@@ -55,6 +58,7 @@ private:
     void setHovered(bool hovered);
 
     KeyGlyph m_glyph;
+    QString m_legend;
     bool m_hovered = false;
     bool m_covered = false;
     bool m_lastLatched = false;

@@ -469,6 +469,7 @@ constexpr GlyphFacts kGlyphFacts[] = {
     {G::InterestPerYear, Face::Function, L::TwoLines, Ink::Number, 0.0, "Interest per", "year (I/YR)", 113, 32},
     {G::PeriodsPerYear, Face::Function, L::TwoLines, Ink::Number, 0.0, "Periods per", "year (P/YR)", 113, 32},
     {G::Periods, Face::Function, L::TwoLines, Ink::Number, 0.0, "Periods", "(N)", 113, 32},
+    {G::Text, Face::Function, L::Word, Ink::Function, 0.42, "", nullptr, 41, 32},
 };
 // clang-format on
 
@@ -478,17 +479,17 @@ constexpr bool rowsInGlyphOrder() {
     return true;
 }
 static_assert(rowsInGlyphOrder(), "one row per glyph, in the order of KeyGlyph");
-static_assert(std::size(kGlyphFacts) == static_cast<std::size_t>(KeyGlyph::Periods) + 1,
+static_assert(std::size(kGlyphFacts) == static_cast<std::size_t>(KeyGlyph::Text) + 1,
               "every glyph has its row");
 
 const GlyphFacts& factsOf(KeyGlyph g) {
     return kGlyphFacts[static_cast<std::size_t>(g)];
 }
 
-void drawLegend(QPainter& p, const QRectF& r, const GlyphFacts& g) {
+void drawLegend(QPainter& p, const QRectF& r, const GlyphFacts& g, const QString& legend) {
     const qreal h = r.height();
     const QColor ink = inkColour(g.ink);
-    const QString text = QString::fromUtf8(g.text);
+    const QString text = g.glyph == KeyGlyph::Text ? legend : QString::fromUtf8(g.text);
     switch (g.legend) {
     case Legend::Letter:
         drawCentredText(p, r, text, legendFont(h * g.size), ink);
@@ -527,7 +528,8 @@ QSize keyGlyphNaturalSize(KeyGlyph glyph) {
     return {factsOf(glyph).width, factsOf(glyph).height};
 }
 
-void paintKeyGlyph(QPainter& painter, const QRectF& rect, KeyGlyph glyph, KeyLook look) {
+void paintKeyGlyph(QPainter& painter, const QRectF& rect, KeyGlyph glyph, KeyLook look,
+                   const QString& legend) {
     if (rect.width() < 4.0 || rect.height() < 4.0) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -548,7 +550,7 @@ void paintKeyGlyph(QPainter& painter, const QRectF& rect, KeyGlyph glyph, KeyLoo
     default: {
         drawFace(painter, rect, factsOf(glyph).face, look);
         if (!look.enabled) painter.setOpacity(0.4);
-        drawLegend(painter, look.pressed ? rect.translated(0, 1) : rect, factsOf(glyph));
+        drawLegend(painter, look.pressed ? rect.translated(0, 1) : rect, factsOf(glyph), legend);
         break;
     }
     }

@@ -4,6 +4,7 @@
 #include "core/calculator/glyphs.h"
 
 #include <QSize>
+#include <QString>
 
 class QPainter;
 class QRectF;
@@ -20,7 +21,9 @@ struct KeyLook {
 // The size the window gives a key with this glyph (keypad keys 40 x 35, function keys 41 x 32).
 QSize keyGlyphNaturalSize(KeyGlyph glyph);
 
-// Paints the key face and legend of `glyph` into `rect`. Leaves the painter's state as it was.
-void paintKeyGlyph(QPainter& painter, const QRectF& rect, KeyGlyph glyph, KeyLook look);
+// Paints the key face and legend of `glyph` into `rect`; `legend` is the word a Text glyph shows.
+// Leaves the painter's state as it was.
+void paintKeyGlyph(QPainter& painter, const QRectF& rect, KeyGlyph glyph, KeyLook look,
+                   const QString& legend = {});
 
 } // namespace zc
