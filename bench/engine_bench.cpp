@@ -20,7 +20,7 @@ static void BM_EvaluateLongProblem(benchmark::State& state) {
     std::string postfix;
     for (auto _ : state) {
         zc::toPostfix(code, postfix);
-        benchmark::DoNotOptimize(zc::evaluatePostfix(postfix, 0));
+        benchmark::DoNotOptimize(zc::evaluatePostfix(postfix, zc::AngleMode::Degrees));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(code.size()));

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zc::fuzz::Input in(data, size);
-    const int angleMode = in.byte() % 3;
+    const auto angleMode = static_cast<zc::AngleMode>(in.byte() % 3);
     const std::string_view code = in.rest(zc::fuzz::kMaxCodeText);
     double value = 0;
     try {

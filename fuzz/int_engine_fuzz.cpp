@@ -6,17 +6,24 @@
 #include "core/programmer/int_engine.h"
 #include "fuzz_check.h"
 
+#include <array>
 #include <string>
 
 namespace {
 
-/// Digits of the largest unsigned 64-bit value in each number system.
-constexpr std::size_t kMaxDigits[4] = {16, 20, 22, 64};
+/// Digits of the largest unsigned 64-bit value in each number system, indexed by it.
+constexpr std::array<std::size_t, 4> kMaxDigits = {16, 20, 22, 64};
+static_assert(static_cast<std::size_t>(zc::NumberSystem::Bin) + 1 == kMaxDigits.size());
 
-void checkDigits(const std::string& text, int numberSystem) {
+/// One of the four number systems, from any byte.
+zc::NumberSystem numberSystemOf(std::uint8_t byte) {
+    return static_cast<zc::NumberSystem>(byte % kMaxDigits.size());
+}
+
+void checkDigits(const std::string& text, zc::NumberSystem numberSystem) {
     const int base = zc::numberSystemBase(numberSystem);
     ZC_FUZZ_CHECK(!text.empty());
-    ZC_FUZZ_CHECK(text.size() <= kMaxDigits[numberSystem]);
+    ZC_FUZZ_CHECK(text.size() <= kMaxDigits[static_cast<std::size_t>(numberSystem)]);
     ZC_FUZZ_CHECK(text.size() == 1 || text.front() != '0');
     for (const char c : text) {
         const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99;
@@ -32,8 +39,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zc::fuzz::Input in(data, size);
-    const int numberSystem = in.byte() % 4;
-    const int other = in.byte() % 4;
+    const zc::NumberSystem numberSystem = numberSystemOf(in.byte());
+    const zc::NumberSystem other = numberSystemOf(in.byte());
     const std::string_view code = in.rest(zc::fuzz::kMaxCodeText);
 
     try {
@@ -55,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const zc::IntEngineError&) {
         // Only HEX can be read back at 2^63 and above: in the other systems the
         // first digit of such a value already weighs 2^63 or more.
-        ZC_FUZZ_CHECK(value >= (std::uint64_t{1} << 63) && other != zc::kHex);
+        ZC_FUZZ_CHECK(value >= (std::uint64_t{1} << 63) && other != zc::NumberSystem::Hex);
         return 0;
     }
     ZC_FUZZ_CHECK(zc::parseInBase(back, zc::numberSystemBase(numberSystem)) == value);

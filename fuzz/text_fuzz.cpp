@@ -45,7 +45,7 @@ void checkNumberText(double value) {
     // The code form stands for the number: it evaluates to it (within rounding),
     // unless the power of ten on its own leaves the double range.
     try {
-        const double back = zc::evaluateCode(nc.code, 0);
+        const double back = zc::evaluateCode(nc.code, zc::AngleMode::Degrees);
         ZC_FUZZ_CHECK(std::fabs(back - value) <= std::fabs(value) * 1e-15);
     } catch (const zc::EvaluationError&) {
         ZC_FUZZ_CHECK(std::fabs(value) < 1e-300 || std::fabs(value) > 1e300);

@@ -26,22 +26,21 @@ TEST_P(SplitDms, GivesParts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SplitDms,
-    ::testing::Values(SplitCase{"HalfDegree", 30.5, {30, 30, 0}},
-                      SplitCase{"SecondsRounded", 12.3456789, {12, 20, 44}},
-                      SplitCase{"RoundingCarriesIntoDegrees", 359.99999, {360, 0, 0}},
-                      SplitCase{"NegativeSignOnEveryPart", -30.5, {-30, -30, 0}},
-                      SplitCase{"NegativeBelowOneDegree", -0.5, {0, -30, 0}},
-                      SplitCase{"Zero", 0, {0, 0, 0}},
-                      SplitCase{"OneRadian", angleInDegrees(1, 1), {57, 17, 45}},
-                      SplitCase{"HundredGrads", angleInDegrees(100, 2), {90, 0, 0}},
-                      SplitCase{"DegreesUnchanged", angleInDegrees(30.5, 0), {30, 30, 0}},
-                      // 0.03125 degrees are exactly 112.5 seconds: halves round up
-                      SplitCase{"HalfSecondRoundsUp", 0.03125, {0, 1, 53}},
-                      SplitCase{"NegativeHalfSecondRoundsAway", -0.03125, {0, -1, -53}},
-                      // beyond 32-bit seconds, still fine in 64 bits
-                      SplitCase{"BeyondThirtyTwoBits", 1e6, {1000000, 0, 0}},
-                      SplitCase{
-                          "LargestWholeDegrees", 2562047788015215.0, {2562047788015215, 0, 0}}),
+    ::testing::Values(
+        SplitCase{"HalfDegree", 30.5, {30, 30, 0}},
+        SplitCase{"SecondsRounded", 12.3456789, {12, 20, 44}},
+        SplitCase{"RoundingCarriesIntoDegrees", 359.99999, {360, 0, 0}},
+        SplitCase{"NegativeSignOnEveryPart", -30.5, {-30, -30, 0}},
+        SplitCase{"NegativeBelowOneDegree", -0.5, {0, -30, 0}}, SplitCase{"Zero", 0, {0, 0, 0}},
+        SplitCase{"OneRadian", angleInDegrees(1, AngleMode::Radians), {57, 17, 45}},
+        SplitCase{"HundredGrads", angleInDegrees(100, AngleMode::Grads), {90, 0, 0}},
+        SplitCase{"DegreesUnchanged", angleInDegrees(30.5, AngleMode::Degrees), {30, 30, 0}},
+        // 0.03125 degrees are exactly 112.5 seconds: halves round up
+        SplitCase{"HalfSecondRoundsUp", 0.03125, {0, 1, 53}},
+        SplitCase{"NegativeHalfSecondRoundsAway", -0.03125, {0, -1, -53}},
+        // beyond 32-bit seconds, still fine in 64 bits
+        SplitCase{"BeyondThirtyTwoBits", 1e6, {1000000, 0, 0}},
+        SplitCase{"LargestWholeDegrees", 2562047788015215.0, {2562047788015215, 0, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RangeCase {

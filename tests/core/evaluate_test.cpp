@@ -7,14 +7,14 @@
 namespace zc {
 namespace {
 
-constexpr int kDeg = 0;
-constexpr int kRad = 1;
-constexpr int kGrad = 2;
+constexpr AngleMode kDeg = AngleMode::Degrees;
+constexpr AngleMode kRad = AngleMode::Radians;
+constexpr AngleMode kGrad = AngleMode::Grads;
 
 struct PostfixValueCase {
     const char* name;
     const char* postfix;
-    int mode;
+    AngleMode mode;
     double expected; // compared exactly
 };
 
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct CodeValueCase {
     const char* name;
     const char* code;
-    int mode;
+    AngleMode mode;
     double expected;
     bool exact; // false: within four units in the last place
 };
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct FailureCase {
     const char* name;
     const char* text;
-    int mode;
+    AngleMode mode;
 };
 
 class EvaluatePostfixFails : public ::testing::TestWithParam<FailureCase> {};
@@ -218,7 +218,7 @@ TEST(ApplyCodes, OtherCodesGiveZero) {
 
 TEST(ApplyCodes, AngleModeIsAnyOtherValueGrad) {
     for (int mode : {2, 3, -1, 100})
-        EXPECT_EQ(applyFunction(100, 's', mode), 1) << mode;
+        EXPECT_EQ(applyFunction(100, 's', static_cast<AngleMode>(mode)), 1) << mode;
 }
 
 } // namespace

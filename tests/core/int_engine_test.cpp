@@ -10,6 +10,10 @@ namespace zc {
 namespace {
 
 constexpr std::uint64_t kAllOnes = ~std::uint64_t{0};
+constexpr NumberSystem kHex = NumberSystem::Hex;
+constexpr NumberSystem kDec = NumberSystem::Dec;
+constexpr NumberSystem kOct = NumberSystem::Oct;
+constexpr NumberSystem kBin = NumberSystem::Bin;
 
 template <typename Info> std::string rowName(const Info& info) {
     return info.param.name;
@@ -19,7 +23,7 @@ template <typename Info> std::string rowName(const Info& info) {
 // and formatInBase; a missing result means the evaluation must fail.
 struct ProblemCase {
     std::string name;
-    int numberSystem;
+    NumberSystem numberSystem;
     std::string code;
     std::optional<std::string> result;
 };
@@ -159,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct FormatCase {
     std::string name;
     std::uint64_t value;
-    int numberSystem;
+    NumberSystem numberSystem;
     std::string text;
 };
 
@@ -184,8 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct ConvertCase {
     std::string name;
     std::string text;
-    int from;
-    int to;
+    NumberSystem from;
+    NumberSystem to;
     std::optional<std::string> result;
 };
 
@@ -257,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct ToDecimalCase {
     std::string name;
-    int numberSystem;
+    NumberSystem numberSystem;
     std::string code;
     std::optional<std::string> decimal;
 };
@@ -307,8 +311,8 @@ TEST(NumberSystems, UnknownIndexIsDecimalWithoutName) {
     EXPECT_EQ(numberSystemName(kHex), "HEX");
     EXPECT_EQ(numberSystemName(kBin), "BIN");
     EXPECT_EQ(numberSystemBase(kOct), 8);
-    EXPECT_EQ(numberSystemBase(4), 10);
-    EXPECT_EQ(numberSystemName(-1), "");
+    EXPECT_EQ(numberSystemBase(static_cast<NumberSystem>(4)), 10);
+    EXPECT_EQ(numberSystemName(static_cast<NumberSystem>(-1)), "");
 }
 
 } // namespace

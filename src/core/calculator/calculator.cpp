@@ -40,14 +40,6 @@ std::u16string shownNumber(const std::string& text) {
     return utf16(grouped ? *grouped : text);
 }
 
-// The engines take the number system and the angle mode as the groups' item numbers.
-static_assert(static_cast<int>(NumberSystem::Hex) == kHex &&
-              static_cast<int>(NumberSystem::Dec) == kDec &&
-              static_cast<int>(NumberSystem::Oct) == kOct &&
-              static_cast<int>(NumberSystem::Bin) == kBin);
-static_assert(static_cast<int>(AngleMode::Degrees) == 0 &&
-              static_cast<int>(AngleMode::Radians) == 1);
-
 /// The category the conversion layer opens with: distances.
 constexpr int kFirstUnitCategory = 3;
 
@@ -398,9 +390,9 @@ void Calculator::equal() {
     bool evaluated = false;
     try {
         if (currentLayer == Layer::Programmer) {
-            output = evaluateIntProblem(code, static_cast<int>(numberSystem));
+            output = evaluateIntProblem(code, numberSystem);
         } else {
-            double value = evaluateCode(code, static_cast<int>(angleMode));
+            double value = evaluateCode(code, angleMode);
             resultText = formatResult(value);
             evaluated = true;
             if (conversion) {
@@ -443,8 +435,8 @@ void Calculator::toDms() {
     DmsParts parts;
     double value = 0.0;
     try {
-        value = evaluateCode(code, static_cast<int>(angleMode));
-        parts = splitDms(angleInDegrees(value, static_cast<int>(angleMode)));
+        value = evaluateCode(code, angleMode);
+        parts = splitDms(angleInDegrees(value, angleMode));
     } catch (...) {
         reportFailure(u"Syntax Error", u"=\n", raise);
         return;
@@ -481,8 +473,8 @@ void Calculator::changeNumberSystem(NumberSystem system) {
         previousNumberSystem = system;
         return;
     }
-    const int from = static_cast<int>(previousNumberSystem);
-    const int to = static_cast<int>(system);
+    const NumberSystem from = previousNumberSystem;
+    const NumberSystem to = system;
     // Only a problem still being built is converted: one whose change failed is finished.
     if (exprLen > 0 && !solved) {
         std::string converted;
@@ -645,7 +637,7 @@ void Calculator::tvmKey(TvmQuantity quantity) {
     if (exprLen > 0) {
         double value = 0.0;
         try {
-            value = evaluateCode(codeText(), static_cast<int>(angleMode));
+            value = evaluateCode(codeText(), angleMode);
         } catch (...) {
             syntaxError();
             return;

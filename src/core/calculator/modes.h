@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The selections the calculator's problems are read with.
+// The selections the calculator's problems are read with: the angle mode and
+// the number system belong to their engines; the financial keys to the model.
+
+#include "core/engine/angles.h"
+#include "core/programmer/int_engine.h"
 
 namespace zc {
-
-/// The unit angles are read and written in, in the order of the angle group.
-enum class AngleMode : int { Degrees, Radians, Grads };
-
-/// The number system of the programmer layer, in the order of its group.
-enum class NumberSystem : int { Hex, Dec, Oct, Bin };
 
 /// The quantities of the financial layer, in the order of their keys.
 enum class TvmQuantity : int { PresentValue, FutureValue, Payment, Periods, Rate, PerYear };

@@ -21,15 +21,16 @@ Extended gradsToRadians(double x) {
     return degreesToRadians(static_cast<double>(gradsToDegrees(x)));
 }
 
-double angleInDegrees(double value, int angleMode) {
+double angleInDegrees(double value, AngleMode angleMode) {
     switch (angleMode) {
-    case 0:
+    case AngleMode::Degrees:
         return value;
-    case 1:
+    case AngleMode::Radians:
         return value * 180.0 / kPi;
-    default:
-        return value * kDegreesPerGrad;
+    case AngleMode::Grads:
+        break;
     }
+    return value * kDegreesPerGrad; // grads, and any value outside the enum
 }
 
 } // namespace zc

@@ -5,6 +5,9 @@
 
 namespace zc {
 
+/// The unit angles are read and written in, in the order of the angle group.
+enum class AngleMode : int { Degrees, Radians, Grads };
+
 /// Extended precision used inside one operation; results are rounded to double.
 using Extended = long double;
 
@@ -20,8 +23,8 @@ Extended gradsToDegrees(double x);
 /// degreesToRadians of gradsToDegrees(x) rounded to double.
 Extended gradsToRadians(double x);
 
-/// A value read in the angle mode (0 DEG, 1 RAD, else GRAD) as degrees, in
-/// double arithmetic: radians times 180 divided by pi, grads times 0.9.
-double angleInDegrees(double value, int angleMode);
+/// A value read in the angle mode as degrees, in double arithmetic: radians
+/// times 180 divided by pi, grads (and any value outside the enum) times 0.9.
+double angleInDegrees(double value, AngleMode angleMode);
 
 } // namespace zc

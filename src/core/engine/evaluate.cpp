@@ -45,26 +45,29 @@ Extended power(Extended base, Extended exponent) {
     return std::pow(base, exponent);
 }
 
-double angleArgument(double x, int angleMode) {
+// A value outside the enum reads as grads, in both directions.
+double angleArgument(double x, AngleMode angleMode) {
     switch (angleMode) {
-    case 0:
+    case AngleMode::Degrees:
         return toDouble(degreesToRadians(x));
-    case 1:
+    case AngleMode::Radians:
         return x;
-    default:
-        return toDouble(gradsToRadians(x));
+    case AngleMode::Grads:
+        break;
     }
+    return toDouble(gradsToRadians(x));
 }
 
-double inverseResult(Extended radians, int angleMode) {
+double inverseResult(Extended radians, AngleMode angleMode) {
     switch (angleMode) {
-    case 0:
+    case AngleMode::Degrees:
         return toDouble(radians * 180 / kPi);
-    case 1:
+    case AngleMode::Radians:
         return toDouble(radians);
-    default:
-        return toDouble(radians * 200 / kPi);
+    case AngleMode::Grads:
+        break;
     }
+    return toDouble(radians * 200 / kPi);
 }
 
 // The inverse hyperbolic functions follow their logarithmic formulas step by
@@ -123,7 +126,7 @@ double applyOperator(double left, double right, char code) {
     }
 }
 
-double applyFunction(double x, char code, int angleMode) {
+double applyFunction(double x, char code, AngleMode angleMode) {
     const Extended e = x;
     switch (code) {
     case 'm':
@@ -175,7 +178,7 @@ double applyFunction(double x, char code, int angleMode) {
     }
 }
 
-double evaluatePostfix(std::string_view postfix, int angleMode) {
+double evaluatePostfix(std::string_view postfix, AngleMode angleMode) {
     std::vector<double> stack;
     stack.reserve(postfix.size() / 2 + 1);
     std::size_t i = 0;
@@ -211,7 +214,7 @@ double evaluatePostfix(std::string_view postfix, int angleMode) {
     return stack.back();
 }
 
-double evaluateCode(std::string_view code, int angleMode) {
+double evaluateCode(std::string_view code, AngleMode angleMode) {
     std::string postfix;
     toPostfix(code, postfix);
     return evaluatePostfix(postfix, angleMode);

@@ -10,11 +10,11 @@
 
 namespace zc {
 
-/// Evaluates a postfix text with the angle mode (0 DEG, 1 RAD, else GRAD) and
-/// returns the value on top of the stack. Throws EvaluationError on every
-/// failure: missing operands, no value, a number token over 51 characters,
-/// division by zero, invalid operations, overflow, non-finite results.
-double evaluatePostfix(std::string_view postfix, int angleMode);
+/// Evaluates a postfix text with the angle mode (a value outside the enum reads
+/// as grads) and returns the value on top of the stack. Throws EvaluationError
+/// on every failure: missing operands, no value, a number token over 51
+/// characters, division by zero, invalid operations, overflow, non-finite results.
+double evaluatePostfix(std::string_view postfix, AngleMode angleMode);
 
 /// "+", "-", "*", "/", "p" on two operands; 0.0 for any other code.
 /// Throws EvaluationError for division by zero, invalid operations, overflow.
@@ -23,9 +23,9 @@ double applyOperator(double left, double right, char code);
 /// The 19 one-operand codes; 0.0 for any other code. "s" "c" "t" "b" "o" "r"
 /// take their argument in the angle mode; "x" "y" "z" give their result in it.
 /// Throws EvaluationError for domain failures and non-finite results.
-double applyFunction(double x, char code, int angleMode);
+double applyFunction(double x, char code, AngleMode angleMode);
 
 /// toPostfix followed by evaluatePostfix. Throws EvaluationError.
-double evaluateCode(std::string_view code, int angleMode);
+double evaluateCode(std::string_view code, AngleMode angleMode);
 
 } // namespace zc

@@ -7,18 +7,19 @@
 namespace zc {
 namespace {
 
-struct NumberSystem {
+struct NumberSystemInfo {
     int base;
     std::string_view name;
 };
 
-// Indexed by NumberSystemIndex.
-constexpr std::array<NumberSystem, 4> kNumberSystems{{
+// Indexed by NumberSystem.
+constexpr std::array<NumberSystemInfo, 4> kNumberSystems{{
     {16, "HEX"},
     {10, "DEC"},
     {8, "OCT"},
     {2, "BIN"},
 }};
+static_assert(static_cast<std::size_t>(NumberSystem::Bin) + 1 == kNumberSystems.size());
 
 // Longer digit runs are refused instead of being converted.
 constexpr std::size_t kMaxDigitRun = 99;
@@ -27,8 +28,10 @@ constexpr std::size_t kMaxDigitRun = 99;
 // 63 digits in BIN, 21 in OCT, 19 in DEC and 16 in HEX, leading zeros included.
 constexpr std::uint64_t kMaxWeight = (std::uint64_t{1} << 63) - 1;
 
-bool isKnownNumberSystem(int numberSystem) {
-    return numberSystem >= 0 && static_cast<std::size_t>(numberSystem) < kNumberSystems.size();
+// The row of a number system; nullptr for a value outside the enum.
+const NumberSystemInfo* numberSystemInfo(NumberSystem numberSystem) {
+    const auto index = static_cast<std::size_t>(numberSystem);
+    return index < kNumberSystems.size() ? &kNumberSystems[index] : nullptr;
 }
 
 // 0..15 for "0".."9" and "A".."F"; -1 for every other character, lower case included.
@@ -40,12 +43,14 @@ int digitValue(char c) {
 
 } // namespace
 
-int numberSystemBase(int numberSystem) {
-    return isKnownNumberSystem(numberSystem) ? kNumberSystems[numberSystem].base : 10;
+int numberSystemBase(NumberSystem numberSystem) {
+    const NumberSystemInfo* info = numberSystemInfo(numberSystem);
+    return info != nullptr ? info->base : 10;
 }
 
-std::string_view numberSystemName(int numberSystem) {
-    return isKnownNumberSystem(numberSystem) ? kNumberSystems[numberSystem].name : "";
+std::string_view numberSystemName(NumberSystem numberSystem) {
+    const NumberSystemInfo* info = numberSystemInfo(numberSystem);
+    return info != nullptr ? info->name : "";
 }
 
 char digitChar(int digit) {
@@ -73,11 +78,11 @@ std::uint64_t parseInBase(std::string_view digits, int base, std::string* decima
         if (d < 0 || d >= base) throw IntEngineError("invalid digit");
         value = value * b + static_cast<std::uint64_t>(d);
     }
-    if (decimal != nullptr) *decimal = formatInBase(value, kDec);
+    if (decimal != nullptr) *decimal = formatInBase(value, NumberSystem::Dec);
     return value;
 }
 
-std::string problemToDecimal(std::string_view code, int numberSystem) {
+std::string problemToDecimal(std::string_view code, NumberSystem numberSystem) {
     const int base = numberSystemBase(numberSystem);
     if (base == 10) return std::string(code);
 
@@ -102,7 +107,7 @@ std::string problemToDecimal(std::string_view code, int numberSystem) {
     return out;
 }
 
-std::string formatInBase(std::uint64_t value, int numberSystem) {
+std::string formatInBase(std::uint64_t value, NumberSystem numberSystem) {
     const auto base = static_cast<std::uint64_t>(numberSystemBase(numberSystem));
     std::array<char, 64> reversed{};
     std::size_t n = 0;
@@ -113,7 +118,7 @@ std::string formatInBase(std::uint64_t value, int numberSystem) {
     return std::string(reversed.rend() - static_cast<std::ptrdiff_t>(n), reversed.rend());
 }
 
-std::string convertNumberText(std::string_view text, int from, int to) {
+std::string convertNumberText(std::string_view text, NumberSystem from, NumberSystem to) {
     if (from == to) return std::string(text);
     return formatInBase(parseInBase(text, numberSystemBase(from)), to);
 }

@@ -203,7 +203,7 @@ std::uint64_t evaluateIntPostfix(std::string_view postfix) {
     return stack.back();
 }
 
-std::string evaluateIntProblem(std::string_view code, int numberSystem) {
+std::string evaluateIntProblem(std::string_view code, NumberSystem numberSystem) {
     std::string postfix;
     intToPostfix(problemToDecimal(code, numberSystem), postfix);
     return formatInBase(evaluateIntPostfix(postfix), numberSystem);

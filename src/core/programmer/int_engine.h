@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The integer engine of the programmer layer: unsigned 64-bit values written
-// in HEX (0), DEC (1), OCT (2) or BIN (3), with the ten codes "+-*/<&|^%~".
+// in HEX, DEC, OCT or BIN, with the ten codes "+-*/<&|^%~".
 
 #include <cstdint>
 #include <stdexcept>
@@ -16,14 +16,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-/// Number systems, as the items of the number-system group.
-enum NumberSystemIndex : int { kHex = 0, kDec = 1, kOct = 2, kBin = 3 };
+/// The number system of the programmer layer, in the order of its group.
+enum class NumberSystem : int { Hex, Dec, Oct, Bin };
 
-/// 16, 10, 8 or 2 for the number systems 0..3; 10 for anything else.
-int numberSystemBase(int numberSystem);
+/// 16, 10, 8 or 2; 10 for a value outside the enum.
+int numberSystemBase(NumberSystem numberSystem);
 
-/// "HEX", "DEC", "OCT", "BIN"; "" for anything else.
-std::string_view numberSystemName(int numberSystem);
+/// "HEX", "DEC", "OCT", "BIN"; "" for a value outside the enum.
+std::string_view numberSystemName(NumberSystem numberSystem);
 
 /// The ten integer operator codes.
 inline constexpr std::string_view kIntOperatorCodes = "+-*/<&|^%~";
@@ -44,7 +44,7 @@ std::uint64_t parseInBase(std::string_view digits, int base, std::string* decima
 
 /// The code text with every digit run rewritten from the number system to decimal
 /// (DEC is copied). Throws as parseInBase, or for a run of more than 99 characters.
-std::string problemToDecimal(std::string_view code, int numberSystem);
+std::string problemToDecimal(std::string_view code, NumberSystem numberSystem);
 
 /// Integer twin of toPostfix: writes postfix text to `postfix`, returns true;
 /// throws for an unmatched ")".
@@ -63,12 +63,12 @@ std::uint64_t applyIntOperator(std::uint64_t left, std::uint64_t right, char cod
 std::uint64_t applyIntFunction(std::uint64_t x, char code);
 
 /// The value in the number system, capital digits, no leading zeros ("0" for 0).
-std::string formatInBase(std::uint64_t value, int numberSystem);
+std::string formatInBase(std::uint64_t value, NumberSystem numberSystem);
 
 /// The number text rewritten from one number system into another.
-std::string convertNumberText(std::string_view text, int from, int to);
+std::string convertNumberText(std::string_view text, NumberSystem from, NumberSystem to);
 
 /// problemToDecimal, intToPostfix, evaluateIntPostfix and formatInBase in one call.
-std::string evaluateIntProblem(std::string_view code, int numberSystem);
+std::string evaluateIntProblem(std::string_view code, NumberSystem numberSystem);
 
 } // namespace zc
