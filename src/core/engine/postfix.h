@@ -20,10 +20,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-/// The 24 operator codes of the floating-point engine.
-inline constexpr std::string_view kOperatorCodes = "+-*/piq%lnkmsctxyzboruvw";
+/// The operator codes of the floating-point engine, in the order of its operator table:
+/// "+-*/piq%lnkmsctxyzboruvw".
+std::string_view operatorCodes();
 
-/// True exactly for the 24 operator codes.
+/// True exactly for the operator codes.
 bool isOperatorCode(char c);
 
 /// 2 for "*" "/", 1 for "+" "-", 3 for every other operator code, 0 otherwise.
