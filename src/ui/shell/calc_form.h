@@ -44,11 +44,8 @@ public:
     /// What the calculator knows; the window shows it.
     const CalcState& state() const { return m_calc->state(); }
 
-    // --- window state -------------------------------------------------------
-    SkinLabel* activeLabel = nullptr;
+    // --- window state the driver and the tests read or set -------------------
     bool closeHot = false;
-    signed char linkColourStep = 0;
-    bool linkShowsCurrency = false;
     // The last address the program asked to open (empty until one was opened).
     QString lastOpenedUrl;
     // Folders searched for the help pages; empty: the working directory, the
@@ -99,8 +96,6 @@ public:
 
     // --- shell ------------------------------------------------------------
     void FormActivate();
-    /// Cuts the window to its rounded outline.
-    void applyOutline();
     void Layer1PanelMouseDown(QMouseEvent* event);
     void Layer1PanelMouseMove();
     void LBtnCloseMouseMove();
@@ -113,22 +108,8 @@ public:
     void enterConversionLayer();
     void enterConstantsLayer();
     void loadLayerHelp();
-    void scrollHelpToTop();
     /// The window's key handler: a Windows virtual-key code with Shift and Ctrl.
     void FormKeyDown(int key, bool shift, bool ctrl);
-
-    // --- clipboard ----------------------------------------------------------
-    /// The number the solution pane shows, as a plain number another program can read: no
-    /// thousands separators and no unit or quantity suffix (programmer layer: its digits as
-    /// shown). Empty when the pane shows no number.
-    QString solutionNumber() const;
-    /// Ctrl+C without a selection in the focused pane: the solution's number to the clipboard,
-    /// or nothing when there is none.
-    void copySolution();
-    /// Types the text as the keyboard would, each character through the key it is on; a
-    /// character no key makes (line breaks included) is skipped, and typing stops once the code
-    /// text is full.
-    void typeText(const QString& text);
 
 public slots:
     // The handlers of the keys, found by the names the keypad's rows give them.
@@ -254,6 +235,26 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    SkinLabel* activeLabel = nullptr;
+    signed char linkColourStep = 0;
+    bool linkShowsCurrency = false;
+
+    /// Cuts the window to its rounded outline.
+    void applyOutline();
+    void scrollHelpToTop();
+    // --- clipboard ----------------------------------------------------------
+    /// The number the solution pane shows, as a plain number another program can read: no
+    /// thousands separators and no unit or quantity suffix (programmer layer: its digits as
+    /// shown). Empty when the pane shows no number.
+    QString solutionNumber() const;
+    /// Ctrl+C without a selection in the focused pane: the solution's number to the clipboard,
+    /// or nothing when there is none.
+    void copySolution();
+    /// Types the text as the keyboard would, each character through the key it is on; a
+    /// character no key makes (line breaks included) is skipped, and typing stops once the code
+    /// text is full.
+    void typeText(const QString& text);
+
     // Layout (shell/form_layout.cpp).
     void buildControls();
     // Puts the keyboard-reachable controls into the Tab order.
