@@ -102,13 +102,14 @@ struct KeyEntry {
     std::u16string_view display = {}; // written to the problem and history panes
     std::string_view code = {};       // appended to the code text
     EntryRule rule = EntryRule::StartValue;
-    int raise = 0;                       // the display's raise above the text's (twips)
-    int reserve = 0;                     // code characters kept free for a ")" that "=" may add
-    std::u16string_view hypDisplay = {}; // after hyp: the hyperbolic function's texts, and hyp
-    std::string_view hypCode = {};       // is used up by the key
-    bool opensExponent = false;          // what follows is entered raised, as an exponent
-    bool decimalOnly = false;            // ignored in the programmer layer
-    std::string_view startCode = {};     // the code written instead at the start of a problem
+    int raise = 0;   // the display's raise above the text's (twips)
+    int reserve = 0; // code characters kept free for a ")" that "=" may add
+    // After hyp: the hyperbolic function's texts. A key that has them uses hyp up.
+    std::u16string_view hypDisplay = {};
+    std::string_view hypCode = {};
+    bool opensExponent = false;      // what follows is entered raised, as an exponent
+    bool decimalOnly = false;        // ignored in the programmer layer
+    std::string_view startCode = {}; // the code written instead at the start of a problem
 };
 
 /// The main panel, shown in every layer.
@@ -161,16 +162,20 @@ inline constexpr KeyEntry kKeyEntries[] = {
     {K::HexE, S::HexDigit, u"E", "E"},
     {K::HexF, S::HexDigit, u"F", "F"},
     {K::Point, S::Point, u".", "."},
-    {K::TenToX, S::Enter, u"10", "10p(", R::StartValue, 0, 1, {}, {}, true, true},
+    {.key = K::TenToX, .step = S::Enter, .display = u"10", .code = "10p(", .reserve = 1,
+     .opensExponent = true, .decimalOnly = true},
     {K::Answer, S::Answer},
     {K::PlusMinus, S::PlusMinus},
     {K::Plus, S::Enter, u"+", "+", R::ContinueFromResult},
-    {K::Minus, S::Enter, u"\u2212", "-", R::ContinueFromResult, 0, 0, {}, {}, false, false, "m"},
+    {.key = K::Minus, .step = S::Enter, .display = u"\u2212", .code = "-",
+     .rule = R::ContinueFromResult, .startCode = "m"},
     {K::Multiply, S::Enter, u"\u00D7", "*", R::ContinueFromResult},
     {K::Divide, S::Enter, u"\u00F7", "/", R::ContinueFromResult},
-    {K::Power, S::Enter, u"", "p(", R::NeedOperand, 0, 1, {}, {}, true},
+    {.key = K::Power, .step = S::Enter, .display = u"", .code = "p(", .rule = R::NeedOperand,
+     .reserve = 1, .opensExponent = true},
     {K::Inverse, S::Enter, u"-1", "i", R::NeedOperand, 60},
-    {K::Square, S::Enter, u"2", "q", R::NeedOperand, 60, 0, {}, {}, false, true},
+    {.key = K::Square, .step = S::Enter, .display = u"2", .code = "q", .rule = R::NeedOperand,
+     .raise = 60, .decimalOnly = true},
     {K::SquareRoot, S::Enter, u"\u221A(", "k("},
     {K::Percent, S::Enter, u"%", "%"},
     {K::Log, S::Enter, u"log(", "l("},
