@@ -108,15 +108,15 @@ TEST_P(LayerSwitch, LightsTheSelectedLabel) {
 // label of the category or group it enters with.
 // clang-format off
 const Scenario kSwitches[] = {
-    {"ConversionEntersDistance", "click LBtnNextLayer\nclick LBtnNextLayer",
+    {"ConversionEntersDistance", TO_LAYER2,
      R"j({"highlighted":["LLabelDist"]})j"},
     {"ConversionAgainAfterMass",
-     "click LBtnNextLayer\nclick LBtnNextLayer\nclick LLabelMass\nclick L3BtnNextLayer\nclick L4BtnNextLayer\nclick LBtnNextLayer\nclick LBtnNextLayer\nclick LBtnNextLayer",
+     TO_LAYER2 "click LLabelMass\n" ROUND,
      R"j({"highlighted":["LLabelDist"]})j"},
-    {"ConstantsEnterUniversal", "click LBtnNextLayer\nclick LBtnNextLayer\nclick L3BtnNextLayer",
+    {"ConstantsEnterUniversal", TO_LAYER3,
      R"j({"highlighted":["L4LabelUniversal"]})j"},
     {"ConstantsAgainAfterOtherGroup",
-     "click LBtnNextLayer\nclick LBtnNextLayer\nclick L3BtnNextLayer\nclick L4LabelPhysChem\nclick L4BtnNextLayer\nclick LBtnNextLayer\nclick LBtnNextLayer\nclick LBtnNextLayer\nclick L3BtnNextLayer",
+     TO_LAYER3 "click L4LabelPhysChem\nclick L4BtnNextLayer\nclick LBtnNextLayer\n" TO_LAYER3,
      R"j({"highlighted":["L4LabelUniversal"]})j"},
 };
 // clang-format on
