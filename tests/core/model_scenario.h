@@ -12,20 +12,6 @@
 
 namespace zc::test {
 
-struct Scenario {
-    const char* name;
-    const char* script; // commands, one a line
-    const char* expect; // a JSON object with the state fields to compare
-};
-
-inline void PrintTo(const Scenario& s, std::ostream* os) {
-    *os << s.name;
-}
-
-inline std::string scenarioName(const ::testing::TestParamInfo<Scenario>& info) {
-    return info.param.name;
-}
-
 /// Compares the fields named in `expect` with the state, each by its compact JSON text.
 inline void expectState(const Json& state, const char* expect) {
     std::string error;

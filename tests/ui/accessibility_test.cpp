@@ -297,8 +297,7 @@ const PressCase kPresses[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(EveryLayer, AccessiblePress, ::testing::ValuesIn(kPresses),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryLayer, AccessiblePress, ::testing::ValuesIn(kPresses), scenarioName);
 
 TEST(AccessiblePress, LinkOpensItsAddress) {
     Window w;

@@ -57,8 +57,7 @@ const CopyCase kCopyCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Layers, CopySolution, ::testing::ValuesIn(kCopyCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Layers, CopySolution, ::testing::ValuesIn(kCopyCases), scenarioName);
 
 // A selection in the focused pane is what Ctrl+C copies; without one the solution is copied.
 TEST(CopySelection, SelectionWinsOverTheSolution) {
@@ -127,8 +126,7 @@ const PasteCase kPasteCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Keys, Paste, ::testing::ValuesIn(kPasteCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, Paste, ::testing::ValuesIn(kPasteCases), scenarioName);
 
 // A text longer than the problem's bound stops at the bound; what follows is not entered.
 TEST(PasteBound, StopsAtTheCodeBound) {

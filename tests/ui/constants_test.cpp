@@ -56,10 +56,8 @@ const Scenario kInsert[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Groups, Constants, ::testing::ValuesIn(kGroups),
-                         [](const auto& info) { return std::string(info.param.name); });
-INSTANTIATE_TEST_SUITE_P(Insert, Constants, ::testing::ValuesIn(kInsert),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Groups, Constants, ::testing::ValuesIn(kGroups), scenarioName);
+INSTANTIATE_TEST_SUITE_P(Insert, Constants, ::testing::ValuesIn(kInsert), scenarioName);
 
 class ConstantsWindow : public ::testing::Test {
 protected:

@@ -42,8 +42,7 @@ const Scenario kCategories[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Categories, Conversion, ::testing::ValuesIn(kCategories),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Categories, Conversion, ::testing::ValuesIn(kCategories), scenarioName);
 
 } // namespace
 } // namespace zc::test

@@ -81,8 +81,7 @@ const TabCase kTabCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(EveryLayer, TabOrder, ::testing::ValuesIn(kTabCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryLayer, TabOrder, ::testing::ValuesIn(kTabCases), scenarioName);
 
 // Tabs to the named control; fails when it is not reached.
 void focusControl(Window& w, const char* name) {
@@ -145,8 +144,7 @@ const FocusCase kFocusCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Keyboard, FocusedControl, ::testing::ValuesIn(kFocusCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keyboard, FocusedControl, ::testing::ValuesIn(kFocusCases), scenarioName);
 
 // With the window itself focused, Tab, Space and the arrows enter nothing and change nothing.
 TEST(FocusKeys, LeaveTheProblemAloneWhenNothingTakesThem) {

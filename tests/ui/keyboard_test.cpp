@@ -30,10 +30,6 @@ const Scenario kProgrammer[] = {
 };
 // clang-format on
 
-std::string scenarioName(const ::testing::TestParamInfo<Scenario>& info) {
-    return info.param.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Scientific, Keyboard, ::testing::ValuesIn(kScientific), scenarioName);
 INSTANTIATE_TEST_SUITE_P(Programmer, Keyboard, ::testing::ValuesIn(kProgrammer), scenarioName);
 
@@ -101,8 +97,7 @@ const RawCase kRawCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(X11, KeyboardRawEvents, ::testing::ValuesIn(kRawCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(X11, KeyboardRawEvents, ::testing::ValuesIn(kRawCases), scenarioName);
 
 bool printedQuit(const QStringList& out) {
     return out.contains(QStringLiteral("{\"quit\":0}"));

@@ -2,23 +2,13 @@
 // Each key of the window is the calculator key its keypad row names: a click does on the
 // window what pressing that key does on a calculator of its own, kept in step with it.
 
+#include "../core/recording_panes.h"
 #include "scenario.h"
 
 #include <string>
 
 namespace zc::test {
 namespace {
-
-class NoPanes : public PaneSink {
-public:
-    void append(Pane, std::u16string_view, int) override {}
-    void insertBeforeEnd(Pane, int, std::u16string_view) override {}
-    void deleteRangeBeforeEnd(Pane, int, int, int) override {}
-    void deleteLast(Pane, int) override {}
-    void setText(Pane, std::u16string_view) override {}
-    void clear(Pane) override {}
-    void scrollToEnd(Pane) override {}
-};
 
 // The fields a key changes, from the window's dump and from the calculator's state.
 std::string fields(const QJsonObject& s) {
@@ -41,7 +31,7 @@ TEST_P(KeypadHandlers, EveryClickPressesTheRowsKey) {
     const int layer = GetParam();
     static const char* const kToLayer[] = {"", TO_LAYER1, TO_LAYER2, TO_LAYER3, TO_LAYER4};
     Window window;
-    NoPanes panes;
+    RecordingPanes panes;
     Calculator calc(panes);
     calc.start();
     window.run(kToLayer[layer]);

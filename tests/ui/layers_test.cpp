@@ -121,8 +121,7 @@ const Scenario kSwitches[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Switch, LayerSwitch, ::testing::ValuesIn(kSwitches),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Switch, LayerSwitch, ::testing::ValuesIn(kSwitches), scenarioName);
 
 TEST(Layers, ConversionAgainRefillsDistanceUnits) {
     Window w;

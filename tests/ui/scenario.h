@@ -17,16 +17,6 @@
 
 namespace zc::test {
 
-struct Scenario {
-    const char* name;
-    const char* script; // commands, one a line
-    const char* expect; // a JSON object with the dump fields to compare
-};
-
-inline void PrintTo(const Scenario& s, std::ostream* os) {
-    *os << s.name;
-}
-
 /// A shown window with its script driver.
 class Window {
 public:

@@ -22,8 +22,7 @@ const Scenario kEditing[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Editing, Scientific, ::testing::ValuesIn(kEditing),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Editing, Scientific, ::testing::ValuesIn(kEditing), scenarioName);
 
 } // namespace
 } // namespace zc::test

@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       QPoint(353, 28)},
         PlacementCase{"SecondScreen", QRect(1920, 0, 1280, 1024), QSize(253, 606),
                       QPoint(2433, 209)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    scenarioName);
 
 TEST(HelpPages, ToggleShowsPageAndClosingClearsTheProblem) {
     Window w;
