@@ -96,7 +96,6 @@ public:
     /// Enters the value of the constant in the row (of the selected group).
     void chooseConstant(int row);
     void tvmKey(TvmQuantity quantity);
-    void tvmReset();
     /// The decimal separator the DMS key's way back writes.
     void setDecimalSeparator(char separator) { m_decimalSeparator = separator; }
 
@@ -142,6 +141,8 @@ private:
     void sourceUnitStep();
     double conversionStep(double value) const;
     void targetUnitStep();
+    /// The financial layer starts afresh: every quantity cleared, one period a year, no problem.
+    void tvmReset();
 
     PaneSink& m_panes;
     char m_decimalSeparator = '.';
